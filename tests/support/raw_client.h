@@ -1,0 +1,32 @@
+#pragma once
+// A plain loopback TCP client that speaks the wire by hand, for checking
+// exactly what a host sends.
+#include <QByteArray>
+#include <QList>
+#include <QTcpSocket>
+
+#include <deque>
+
+#include "framing.h"
+
+class RawClient {
+public:
+    bool connectTo(quint16 port, int timeoutMs = 5000);
+    void send(const QByteArray& text); // text without terminator
+    void sendRaw(const QByteArray& bytes);
+    // Waits until at least n messages have arrived (in total since the last take).
+    bool waitFor(int n, int timeoutMs = 5000);
+    // Waits for a message starting with prefix; returns it, or empty.
+    QByteArray waitForPrefix(const QByteArray& prefix, int timeoutMs = 5000);
+    QList<QByteArray> take(); // everything received so far
+    bool waitClosed(int timeoutMs = 5000);
+    bool isOpen() const { return sock_.state() == QAbstractSocket::ConnectedState; }
+    void close() { sock_.abort(); }
+    QTcpSocket& socket() { return sock_; }
+
+private:
+    void pump();
+    QTcpSocket sock_;
+    wire::Framer framer_;
+    std::deque<QByteArray> messages_;
+};
