@@ -5,8 +5,12 @@
 namespace wire {
 namespace {
 
-QByteArray num(int n) { return QByteArray::number(n); }
-QByteArray flag(bool b) { return b ? "t" : "f"; }
+QByteArray num(int n) {
+    return QByteArray::number(n);
+}
+QByteArray flag(bool b) {
+    return b ? "t" : "f";
+}
 
 // Joins fields with '+' after the command word; 'trailing' adds the closing
 // '+' that most layouts carry.
@@ -25,8 +29,12 @@ QByteArray join(const char* command, std::initializer_list<QByteArray> fields, b
 QByteArray logininfo(int conn, const QString& version, const QString& name) {
     return join(cmd::LoginInfo, {num(conn), encode(version), encode(name)}, false);
 }
-QByteArray startgame(const QString& name) { return join(cmd::StartGame, {encode(name)}, true); }
-QByteArray rolldice(int seat) { return join(cmd::RollDice, {num(seat)}, true); }
+QByteArray startgame(const QString& name) {
+    return join(cmd::StartGame, {encode(name)}, true);
+}
+QByteArray rolldice(int seat) {
+    return join(cmd::RollDice, {num(seat)}, true);
+}
 QByteArray movepiece(int seat, int chip) {
     return join(cmd::MovePiece, {num(seat), num(chip)}, true);
 }
@@ -36,7 +44,9 @@ QByteArray justwatch(int seat, int value) {
 QByteArray kickhim(int sender, int target) {
     return join(cmd::KickHim, {num(sender), num(target)}, true);
 }
-QByteArray botspeed(int sender, int ms) { return join(cmd::BotSpeed, {num(sender), num(ms)}, true); }
+QByteArray botspeed(int sender, int ms) {
+    return join(cmd::BotSpeed, {num(sender), num(ms)}, true);
+}
 QByteArray chat(int sender, const QString& text, const QString& colour) {
     return join(cmd::Chat, {num(sender), encode(text + '|' + colour)}, false);
 }
@@ -46,17 +56,25 @@ QByteArray action(int sender, const QString& text, const QString& colour) {
 QByteArray playasound(int sender, int k) {
     return join(cmd::PlayASound, {num(sender), "wave" + num(k)}, true);
 }
-QByteArray give3(int sender) { return join(cmd::Give3, {num(sender)}, true); }
+QByteArray give3(int sender) {
+    return join(cmd::Give3, {num(sender)}, true);
+}
 
-QByteArray sendlogininfo(int conn) { return join(cmd::SendLoginInfo, {num(conn)}, false); }
-QByteArray full() { return join(cmd::Full, {}, true); }
+QByteArray sendlogininfo(int conn) {
+    return join(cmd::SendLoginInfo, {num(conn)}, false);
+}
+QByteArray full() {
+    return join(cmd::Full, {}, true);
+}
 QByteArray newplayerinfo(int conn, const QByteArray& name) {
     return join(cmd::NewPlayerInfo, {num(conn), name}, false);
 }
 QByteArray existingplayers(int conn, const QByteArray& name) {
     return join(cmd::ExistingPlayers, {num(conn), name}, false);
 }
-QByteArray wrongversion() { return join(cmd::WrongVersion, {}, true); }
+QByteArray wrongversion() {
+    return join(cmd::WrongVersion, {}, true);
+}
 QByteArray havewrongversion(const QByteArray& name) {
     return join(cmd::HaveWrongVersion, {name}, false);
 }
@@ -83,14 +101,20 @@ QByteArray actionRelay(const QByteArray& sender, const QByteArray& name, const Q
 QByteArray playasoundRelay(int sender, const QByteArray& rest) {
     return join(cmd::PlayASound, {num(sender), rest}, false);
 }
-QByteArray startgameRelay(const QByteArray& name) { return join(cmd::StartGame, {name}, false); }
-QByteArray nextplayer(int seat) { return join(cmd::NextPlayer, {num(seat)}, true); }
+QByteArray startgameRelay(const QByteArray& name) {
+    return join(cmd::StartGame, {name}, false);
+}
+QByteArray nextplayer(int seat) {
+    return join(cmd::NextPlayer, {num(seat)}, true);
+}
 QByteArray hisroll(int seat, const std::array<int, 4>& dice, int points) {
     return join(cmd::HisRoll,
                 {num(seat), num(dice[0]), num(dice[1]), num(dice[2]), num(dice[3]), num(points)},
                 true);
 }
-QByteArray unable(int seat) { return join(cmd::Unable, {num(seat)}, true); }
+QByteArray unable(int seat) {
+    return join(cmd::Unable, {num(seat)}, true);
+}
 QByteArray moveback(int mover, int victim, int chip) {
     return join(cmd::MoveBack, {num(mover), num(victim), num(chip)}, true);
 }
@@ -101,8 +125,12 @@ QByteArray moveit(int seat, int chip, int square, bool entered, bool home, bool 
                  flag(rosette)},
                 true);
 }
-QByteArray error(int seat, int code) { return join(cmd::Error, {num(seat), num(code)}, true); }
-QByteArray winner(int seat) { return join(cmd::Winner, {num(seat)}, true); }
+QByteArray error(int seat, int code) {
+    return join(cmd::Error, {num(seat), num(code)}, true);
+}
+QByteArray winner(int seat) {
+    return join(cmd::Winner, {num(seat)}, true);
+}
 QByteArray justwatching(int seat, int value) {
     return join(cmd::JustWatching, {num(seat), num(value)}, false);
 }

@@ -24,15 +24,20 @@ QByteArray frame(QByteArray text) {
 }
 
 FieldError::FieldError(const QString& field)
-    : std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(field).toStdString()) {}
+    : std::runtime_error(
+          QStringLiteral("'%1' is not a valid integer value").arg(field).toStdString()) {}
 
 template <class S> static Split<S> splitAt(const S& message) {
     const auto at = message.indexOf('+');
     if (at < 0) return {S(), S()};
     return {message.left(at), message.mid(at + 1)};
 }
-Split<QByteArray> splitCommand(const QByteArray& message) { return splitAt(message); }
-Split<QString> splitCommand(const QString& message) { return splitAt(message); }
+Split<QByteArray> splitCommand(const QByteArray& message) {
+    return splitAt(message);
+}
+Split<QString> splitCommand(const QString& message) {
+    return splitAt(message);
+}
 
 bool parseInt(const QString& text, int& value) {
     if (text.isEmpty() || text.size() > 11) return false;

@@ -17,21 +17,34 @@ QHash<QString, QHostAddress>& hostCache() {
 }
 int g_lookups = 0;
 
-bool startsWithDigit(const QString& s) { return !s.isEmpty() && s[0].isDigit(); }
+bool startsWithDigit(const QString& s) {
+    return !s.isEmpty() && s[0].isDigit();
+}
 
 int wsaCodeFor(QAbstractSocket::SocketError e) {
     switch (e) {
-    case QAbstractSocket::ConnectionRefusedError: return 10061;
-    case QAbstractSocket::RemoteHostClosedError: return 10054;
-    case QAbstractSocket::HostNotFoundError: return 11001;
-    case QAbstractSocket::SocketAccessError: return 10013;
-    case QAbstractSocket::SocketResourceError: return 10055;
-    case QAbstractSocket::SocketTimeoutError: return 10060;
-    case QAbstractSocket::NetworkError: return 10050;
-    case QAbstractSocket::AddressInUseError: return 10048;
-    case QAbstractSocket::SocketAddressNotAvailableError: return 10049;
-    case QAbstractSocket::UnsupportedSocketOperationError: return 10045;
-    default: return 10000 + 999;
+    case QAbstractSocket::ConnectionRefusedError:
+        return 10061;
+    case QAbstractSocket::RemoteHostClosedError:
+        return 10054;
+    case QAbstractSocket::HostNotFoundError:
+        return 11001;
+    case QAbstractSocket::SocketAccessError:
+        return 10013;
+    case QAbstractSocket::SocketResourceError:
+        return 10055;
+    case QAbstractSocket::SocketTimeoutError:
+        return 10060;
+    case QAbstractSocket::NetworkError:
+        return 10050;
+    case QAbstractSocket::AddressInUseError:
+        return 10048;
+    case QAbstractSocket::SocketAddressNotAvailableError:
+        return 10049;
+    case QAbstractSocket::UnsupportedSocketOperationError:
+        return 10045;
+    default:
+        return 10000 + 999;
     }
 }
 
@@ -39,14 +52,14 @@ int wsaCodeFor(QAbstractSocket::SocketError e) {
 
 QString sockErrorText(int code) {
     static const QHash<int, const char*> names = {
-        {10004, "WSAEINTR"},        {10013, "WSAEACCES"},       {10014, "WSAEFAULT"},
-        {10022, "WSAEINVAL"},       {10024, "WSAEMFILE"},       {10035, "WSAEWOULDBLOCK"},
-        {10036, "WSAEINPROGRESS"},  {10037, "WSAEALREADY"},     {10038, "WSAENOTSOCK"},
-        {10045, "WSAEOPNOTSUPP"},   {10048, "WSAEADDRINUSE"},   {10049, "WSAEADDRNOTAVAIL"},
-        {10050, "WSAENETDOWN"},     {10051, "WSAENETUNREACH"},  {10053, "WSAECONNABORTED"},
-        {10054, "WSAECONNRESET"},   {10055, "WSAENOBUFS"},      {10056, "WSAEISCONN"},
-        {10057, "WSAENOTCONN"},     {10060, "WSAETIMEDOUT"},    {10061, "WSAECONNREFUSED"},
-        {10064, "WSAEHOSTDOWN"},    {10065, "WSAEHOSTUNREACH"}, {11001, "WSAHOST_NOT_FOUND"},
+        {10004, "WSAEINTR"},       {10013, "WSAEACCES"},       {10014, "WSAEFAULT"},
+        {10022, "WSAEINVAL"},      {10024, "WSAEMFILE"},       {10035, "WSAEWOULDBLOCK"},
+        {10036, "WSAEINPROGRESS"}, {10037, "WSAEALREADY"},     {10038, "WSAENOTSOCK"},
+        {10045, "WSAEOPNOTSUPP"},  {10048, "WSAEADDRINUSE"},   {10049, "WSAEADDRNOTAVAIL"},
+        {10050, "WSAENETDOWN"},    {10051, "WSAENETUNREACH"},  {10053, "WSAECONNABORTED"},
+        {10054, "WSAECONNRESET"},  {10055, "WSAENOBUFS"},      {10056, "WSAEISCONN"},
+        {10057, "WSAENOTCONN"},    {10060, "WSAETIMEDOUT"},    {10061, "WSAECONNREFUSED"},
+        {10064, "WSAEHOSTDOWN"},   {10065, "WSAEHOSTUNREACH"}, {11001, "WSAHOST_NOT_FOUND"},
     };
     const auto it = names.constFind(code);
     return QStringLiteral("Error #%1 (%2)")
@@ -64,7 +77,9 @@ TSock::~TSock() {
     if (listening_ || connected_) Close();
 }
 
-int TSock::lookupCount() { return g_lookups; }
+int TSock::lookupCount() {
+    return g_lookups;
+}
 void TSock::clearCacheForTests() {
     hostCache().clear();
     g_lookups = 0;
@@ -103,7 +118,8 @@ void TSock::setListen(bool on) {
     if (!server->listen(QHostAddress::Any, static_cast<quint16>(port))) {
         const auto err = server->serverError();
         delete server;
-        if (err == QAbstractSocket::AddressInUseError || err == QAbstractSocket::SocketAccessError ||
+        if (err == QAbstractSocket::AddressInUseError ||
+            err == QAbstractSocket::SocketAccessError ||
             err == QAbstractSocket::SocketAddressNotAvailableError)
             throw ESockException("Listen - Error Binding Socket");
         throw ESockException("Listen - Error Starting Listen");
@@ -273,7 +289,8 @@ void TSock::releaseSocket() {
     QTcpSocket* s = socket_;
     socket_ = nullptr;
     disconnect(s, nullptr, this, nullptr);
-    if (s->state() == QAbstractSocket::ConnectedState && (s->bytesToWrite() > 0 || !sendbuf_.isEmpty())) {
+    if (s->state() == QAbstractSocket::ConnectedState &&
+        (s->bytesToWrite() > 0 || !sendbuf_.isEmpty())) {
         // Close gracefully: what was sent before the close still goes out.
         if (!sendbuf_.isEmpty()) s->write(sendbuf_);
         s->setParent(nullptr);

@@ -28,8 +28,16 @@ public:
     // the send buffer for the writable event.
     static constexpr qint64 NetworkWindow = 64 * 1024;
 
-    enum InfoCode { Lookup = 0, Connected = 1, Closed = 2, Listening = 3, Incoming = 4,
-                    Outgoing = 5, Accepting = 6, Error = 7 };
+    enum InfoCode {
+        Lookup = 0,
+        Connected = 1,
+        Closed = 2,
+        Listening = 3,
+        Incoming = 4,
+        Outgoing = 5,
+        Accepting = 6,
+        Error = 7
+    };
 
     using Handler = std::function<void(TSock*)>;
     using ReadHandler = std::function<void(TSock*, int)>;

@@ -14,7 +14,9 @@ bool RawClient::connectTo(quint16 port, int timeoutMs) {
     return sock_.state() == QAbstractSocket::ConnectedState;
 }
 
-void RawClient::send(const QByteArray& text) { sendRaw(wire::frame(text)); }
+void RawClient::send(const QByteArray& text) {
+    sendRaw(wire::frame(text));
+}
 
 void RawClient::sendRaw(const QByteArray& bytes) {
     sock_.write(bytes);

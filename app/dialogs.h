@@ -1,0 +1,18 @@
+#pragma once
+// Modal message boxes go through this seam so tests can record them instead
+// of blocking on them.
+#include <QString>
+
+class QWidget;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // Shows a modal box with an OK button and returns when it is closed.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+};
+
+class MessageBoxDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+};

@@ -1,0 +1,37 @@
+// Kelvoa: one process holds a host and a client that talk only over TCP.
+#include <QApplication>
+
+#include "tchat.h"
+#include "tserver.h"
+#include "windows.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvoa"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Kelvoa"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
+    // Hidden windows must not keep the program alive once the main one closes.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QStringList params = QApplication::arguments();
+    params.removeFirst();
+
+    // Creation order matters: the main window first, touching no other window.
+    Tchat chat(params);
+    Ttallylist tallylist;
+    Tabout about;
+    Thelp help;
+    Tphrases phrases;
+    TServer server;
+    Tspylist spylist;
+    Tdownload download;
+    chat.setWindows({&tallylist, &about, &help, &phrases, &spylist, &download});
+    chat.startHost = [&server] {
+        server.setListening(true);
+        return server.listeningPort();
+    };
+    QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    chat.show();
+    return app.exec();
+}

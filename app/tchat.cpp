@@ -1,0 +1,364 @@
+#include "tchat.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+
+#include "catalogue.h"
+#include "windows.h"
+
+namespace {
+// Until the settings are read the window stands here, with this client area.
+constexpr int InitialLeft = 9;
+constexpr int InitialTop = 5;
+constexpr int InitialClientWidth = 723;
+constexpr int InitialClientHeight = 521;
+// The client area never shrinks below the board panel plus this margin.
+constexpr int MinMarginX = 15;
+constexpr int MinMarginY = 12;
+} // namespace
+
+Tchat::Tchat(const QStringList& params, QWidget* parent)
+    : QMainWindow(parent), params_(params), lock_(QStringLiteral("kelvoa")) {
+    setObjectName(QStringLiteral("chat"));
+    setWindowTitle(QStringLiteral("KELVOA"));
+    inisection = QStringLiteral("Kelvoa");
+    defaultwidth = 731;
+    defaultheight = 567;
+    phraseready = true;
+    systemcolor = 0;
+    seatcount = 2;
+    ishost = false;
+    whoseturn = 0;
+    linkcounter = -1;
+
+    sock = new TSock(this);
+    sock->PortName = gamePort;
+    sock->OnRead = [this](TSock* s, int n) { sockRead(s, n); };
+    sock->OnInfo = [this](TSock* s, int code, const QString& text) { sockInfo(s, code, text); };
+
+    Timer1.setInterval(10);
+    connect(&Timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
+
+    buildMenu();
+    buildPanel();
+
+    handlers_ = {
+        {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},
+        {QString::fromLatin1(cmd::Chat), &Tchat::chatrecieved},
+        {QString::fromLatin1(cmd::Action), &Tchat::chatrecieved},
+        {QString::fromLatin1(cmd::NewPlayerInfo), &Tchat::newplayerinfo},
+        {QString::fromLatin1(cmd::ExistingPlayers), &Tchat::newplayerinfo},
+        {QString::fromLatin1(cmd::HaveWrongVersion), &Tchat::havewrongversion},
+        {QString::fromLatin1(cmd::WrongVersion), &Tchat::wrongversion},
+        {QString::fromLatin1(cmd::PlayerDisconnected), &Tchat::playerdisconnected},
+        {QString::fromLatin1(cmd::Full), &Tchat::full},
+        {QString::fromLatin1(cmd::JustWatching), &Tchat::justwatching},
+    };
+
+    centralWidget()->setMinimumSize(PanelWidth + MinMarginX, PanelHeight + MinMarginY);
+    move(InitialLeft, InitialTop);
+    resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
+}
+
+Tchat::~Tchat() {
+    sock->OnInfo = nullptr;
+    sock->OnRead = nullptr;
+}
+
+void Tchat::buildMenu() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    StartGame1 = file->addAction(QStringLiteral("Start Game"));
+    StartGame1->setEnabled(false);
+    Exit1 = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1->setCheckable(true);
+    PlaySounds1->setChecked(true);
+    PlayChatterSounds1 = options->addAction(QStringLiteral("Play Chatter Sounds"));
+    PlayChatterSounds1->setCheckable(true);
+    PlayChatterSounds1->setChecked(false);
+
+    QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
+    auto* turnGroup = new QActionGroup(this);
+    Classic1 = turn->addAction(QStringLiteral("Classic"));
+    New1 = turn->addAction(QStringLiteral("New"));
+    for (QAction* a : {Classic1, New1}) {
+        a->setCheckable(true);
+        turnGroup->addAction(a);
+    }
+    Classic1->setChecked(true);
+
+    QMenu* speed = options->addMenu(QStringLiteral("Bot Speed"));
+    auto* speedGroup = new QActionGroup(this);
+    Slow1 = speed->addAction(QStringLiteral("Slow"));
+    Normal1 = speed->addAction(QStringLiteral("Normal"));
+    Fast1 = speed->addAction(QStringLiteral("Fast"));
+    for (QAction* a : {Slow1, Normal1, Fast1}) {
+        a->setCheckable(true);
+        speedGroup->addAction(a);
+    }
+    Normal1->setChecked(true);
+
+    TextColor1 = options->addAction(QStringLiteral("Text Color"));
+    QMenu* size = options->addMenu(QStringLiteral("Text Size"));
+    auto* sizeGroup = new QActionGroup(this);
+    const int sizes[4] = {8, 10, 12, 14};
+    for (int i = 0; i < 4; ++i) {
+        TextSize[i] = size->addAction(QString::number(sizes[i]));
+        TextSize[i]->setCheckable(true);
+        TextSize[i]->setData(sizes[i]);
+        sizeGroup->addAction(TextSize[i]);
+    }
+    ScrollChatOff1 = options->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff1->setCheckable(true);
+    ScrollChatOff1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    ClearMainChat1 = options->addAction(QStringLiteral("Clear Main Chat"));
+    ResetScreenLocation1 = options->addAction(QStringLiteral("Reset Screen Location"), this,
+                                              &Tchat::resetScreenLocation);
+    JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
+    JustWatch1->setCheckable(true);
+    // The check mark follows the host's answer, never the click itself.
+    connect(JustWatch1, &QAction::triggered, this, [this](bool checked) {
+        JustWatch1->setChecked(!checked);
+        justWatchClick();
+    });
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    ViewTally1 = view->addAction(QStringLiteral("View Tally"));
+    SpyList1 = view->addAction(QStringLiteral("Spy List"));
+    connect(SpyList1, &QAction::triggered, this, [this] { showWindow(windows_.spylist); });
+    PhraseList1 = view->addAction(QStringLiteral("Phrase List"));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    Content1 = help->addAction(QStringLiteral("Content"));
+    Content1->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(Content1, &QAction::triggered, this, [this] { showWindow(windows_.help); });
+    About1 = help->addAction(QStringLiteral("About"));
+    connect(About1, &QAction::triggered, this, [this] { showWindow(windows_.about); });
+}
+
+void Tchat::showWindow(QWidget* w) {
+    if (!w) return;
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Tchat::buildPanel() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("client"));
+    setCentralWidget(central);
+    panel_board = new QWidget(central);
+    panel_board->setObjectName(QStringLiteral("panel_board"));
+    panel_board->setFixedSize(PanelWidth, PanelHeight);
+    panel_board->move(11, 5);
+
+    FlatPanel1 = new QWidget(panel_board);
+    FlatPanel1->setObjectName(QStringLiteral("FlatPanel1"));
+    FlatPanel1->setGeometry(332, 5, 362, 298);
+    FlatPanel1->setAutoFillBackground(true);
+    QPalette pal = FlatPanel1->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    FlatPanel1->setPalette(pal);
+
+    auto makeLabel = [this](const QString& text, int x, int y, int w, int h) {
+        auto* l = new QLabel(text, FlatPanel1);
+        l->setGeometry(x, y, w, h);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setStyleSheet(QStringLiteral("color: #00ffff;"));
+        return l;
+    };
+    label_playername2 = makeLabel(QStringLiteral("<Waiting>"), 24, 205, 89, 16);
+    label_playername1 = makeLabel(QStringLiteral("<Waiting>"), 24, 20, 89, 16);
+    label_playername1->setTextFormat(Qt::PlainText);
+    label_playername2->setTextFormat(Qt::PlainText);
+    label_playername1->setProperty("seat", 1);
+    label_playername2->setProperty("seat", 2);
+    image_eyes1 = makeLabel(QString(), 8, 8, 24, 10);
+    image_eyes2 = makeLabel(QString(), 8, 222, 24, 10);
+    image_eyes1->hide();
+    image_eyes2->hide();
+
+    auto* start = new QPushButton(QStringLiteral("Start Game"), FlatPanel1);
+    start->setGeometry(174, 247, 117, 26);
+    button_start = start;
+    button_start->hide();
+
+    // Only seat 2's name carries the host's commands; seat 1's label runs the
+    // same preparation on a right click but has nothing to show.
+    popup_kick = new QMenu(this);
+    popup_remove = popup_kick->addAction(QStringLiteral("Remove From Game"));
+    popup_setwatch = popup_kick->addAction(QStringLiteral("Set to Just Watch"));
+    popup_unsetwatch = popup_kick->addAction(QStringLiteral("Unset Just Watch"));
+    connect(popup_remove, &QAction::triggered, this, [this] { kicking(popupTarget); });
+    connect(popup_setwatch, &QAction::triggered, this, [this] {
+        if (loggedin && (popupTarget == 1 || popupTarget == 2))
+            send(wire::justwatch(popupTarget, 1));
+    });
+    connect(popup_unsetwatch, &QAction::triggered, this, [this] {
+        if (loggedin && (popupTarget == 1 || popupTarget == 2))
+            send(wire::justwatch(popupTarget, 2));
+    });
+    for (QLabel* l : {label_playername1, label_playername2}) {
+        l->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(l, &QWidget::customContextMenuRequested, this, [this, l](const QPoint& p) {
+            preparePopup(l->property("seat").toInt());
+            if (l == label_playername2) popup_kick->popup(l->mapToGlobal(p));
+        });
+    }
+
+    mainchat = new QTextBrowser(panel_board);
+    mainchat->setObjectName(QStringLiteral("mainchat"));
+    mainchat->setGeometry(9, 307, 685, 177);
+    mainchat->setOpenLinks(false);
+    mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mychat = new QLineEdit(panel_board);
+    mychat->setObjectName(QStringLiteral("mychat"));
+    mychat->setGeometry(9, 487, 560, 20);
+    mychat->setPlaceholderText(QStringLiteral("<Enter Chat Here>"));
+}
+
+void Tchat::placePanel() {
+    // The panel keeps its place in proportion to the client area: its centre
+    // stays where it was relative to the initial client size.
+    const QWidget* c = centralWidget();
+    const double cx = (11 + PanelWidth / 2.0) / InitialClientWidth;
+    const double cy = (5 + PanelHeight / 2.0) / InitialClientHeight;
+    const int x = qMax(0, int(cx * c->width() - PanelWidth / 2.0 + 0.5));
+    const int y = qMax(0, int(cy * c->height() - PanelHeight / 2.0 + 0.5));
+    panel_board->move(x, y);
+}
+
+void Tchat::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    placePanel();
+}
+
+bool Tchat::eventFilter(QObject* o, QEvent* e) {
+    return QMainWindow::eventFilter(o, e);
+}
+
+void Tchat::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // Everything that needs the other windows waits until they all exist.
+    QTimer::singleShot(0, this, &Tchat::processparams);
+}
+
+void Tchat::processparams() {
+    button_start->hide();
+    StartGame1->setEnabled(false);
+    if (params_.isEmpty()) {
+        addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), systemcolor);
+        if (windows_.download) windows_.download->show();
+        hostaddress = QStringLiteral("127.0.0.1");
+        playername = QStringLiteral("You");
+        hostpress();
+        return;
+    }
+    addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), systemcolor);
+    if (params_.size() < 3) return; // nothing connects until all three are given
+    playername = params_[0];
+    hostaddress = params_[1];
+    if (params_[2] == QLatin1String("true"))
+        hostpress();
+    else
+        joinpress();
+    // The lobby's presence connection: opened, never used, failure ignored.
+    Sock11 = new TSock(this);
+    Sock11->HostName = QStringLiteral("127.0.0.1");
+    Sock11->PortName = lobbyPort;
+    try {
+        Sock11->Open();
+    } catch (const ESockException&) {
+    }
+}
+
+void Tchat::hostpress() {
+    quint16 port = 0;
+    try {
+        port = startHost ? startHost() : 0;
+    } catch (const ESockException& e) {
+        // Another program holds the port: say so and stay in the loading state.
+        dialogs_->message(this, QString::fromUtf8(e.what()));
+        return;
+    }
+    ishost = true;
+    sock->HostName = QStringLiteral("127.0.0.1");
+    sock->PortName = port ? QString::number(port) : gamePort;
+    try {
+        sock->Open();
+    } catch (const ESockException& e) {
+        dialogs_->message(this, QString::fromUtf8(e.what()));
+    }
+    button_start->show();
+    StartGame1->setEnabled(true);
+    if (windows_.spylist) windows_.spylist->popup_kickhim->setEnabled(true);
+}
+
+void Tchat::joinpress() {
+    sock->HostName = hostaddress;
+    sock->PortName = gamePort;
+    try {
+        sock->Open();
+    } catch (const ESockException& e) {
+        dialogs_->message(this, QString::fromUtf8(e.what()));
+    }
+    button_start->hide();
+    StartGame1->setEnabled(false);
+}
+
+WindowBounds Tchat::bounds() const {
+    const QRect f = frameGeometry();
+    return {f.top(), f.left(), f.width(), f.height()};
+}
+
+void Tchat::setBounds(const WindowBounds& b) {
+    // The stored bounds are outer ones, frame included.
+    const QSize extra = frameGeometry().size() - geometry().size();
+    move(b.left, b.top);
+    resize(qMax(1, b.width - extra.width()), qMax(1, b.height - extra.height()));
+}
+
+void Tchat::resetScreenLocation() {
+    setBounds({3, 3, defaultwidth, defaultheight});
+}
+
+void Tchat::storeBoundsOnClose() {
+    // Settings never read: the stored ones are the user's, not ours to overwrite.
+    if (!settingsRead) return;
+    WindowBounds b = bounds();
+    if (b == savedbounds) return;
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect work = screen->availableGeometry();
+        if (b.width > work.width()) b.width -= 15;
+        if (b.height > work.height()) b.height -= 15;
+    }
+    savedbounds = b;
+    if (saveSettings) saveSettings();
+}
+
+void Tchat::closeEvent(QCloseEvent* e) {
+    if (!closing_) {
+        closing_ = true;
+        storeBoundsOnClose();
+    }
+    e->accept();
+    emit closed();
+}
+
+void Tchat::playsounds(const QString& cue) {
+    if (onCue) onCue(cue);
+}

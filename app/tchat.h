@@ -1,0 +1,203 @@
+#pragma once
+// The main window: the client half of every copy. It connects to a host
+// (its own or another copy's), logs in, queues what the host sends and hands
+// one message per tick to the handler named by its command word.
+#include <QAction>
+#include <QActionGroup>
+#include <QByteArray>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStringList>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "dialogs.h"
+#include "framing.h"
+#include "named_lock.h"
+#include "tsock.h"
+
+class Tspylist;
+class Ttallylist;
+class Tabout;
+class Thelp;
+class Tphrases;
+class Tdownload;
+
+struct WindowBounds {
+    int top = 0, left = 0, width = 0, height = 0;
+    bool operator==(const WindowBounds&) const = default;
+};
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int PanelWidth = 702;
+    static constexpr int PanelHeight = 511;
+
+    // 'params' are the command-line positions without the program's path.
+    explicit Tchat(const QStringList& params, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    // The other windows, created after this one (start-up order).
+    struct Windows {
+        Ttallylist* tallylist = nullptr;
+        Tabout* about = nullptr;
+        Thelp* help = nullptr;
+        Tphrases* phrases = nullptr;
+        Tspylist* spylist = nullptr;
+        Tdownload* download = nullptr;
+    };
+    void setWindows(const Windows& w) { windows_ = w; }
+
+    // Starts this copy's host and returns the port it listens on. Set by the
+    // program's start-up; the client never reaches into the host directly.
+    std::function<quint16()> startHost;
+    // The port a joining client connects to (tests use ephemeral ports).
+    QString gamePort = QStringLiteral("7772");
+    QString lobbyPort = QStringLiteral("9001");
+    void setDialogs(Dialogs* d) { dialogs_ = d; }
+
+    // ---- values of the main window ----
+    QString playername;
+    QString hostaddress;
+    bool ishost = false;
+    int seatcount = 2;
+    QString inisection;
+    int defaultwidth = 0;
+    int defaultheight = 0;
+    WindowBounds savedbounds;
+    int myseat = 0;
+    bool loggedin = false;
+    int whoseturn = 0;
+    bool phraseready = true;
+    int phraseticks = 0;
+    int linkcounter = 0;
+    int systemcolor = 0;
+
+    // ---- controls ----
+    QWidget* panel_board;
+    QWidget* FlatPanel1;
+    QLabel* label_playername1;
+    QLabel* label_playername2;
+    QLabel* image_eyes1;
+    QLabel* image_eyes2;
+    QTextBrowser* mainchat;
+    QLineEdit* mychat;
+    QWidget* button_start;
+    QMenu* popup_kick;
+    QAction* popup_remove;
+    QAction* popup_setwatch;
+    QAction* popup_unsetwatch;
+    int popupTarget = 0;
+
+    // Menu items, by the captions the player sees.
+    QAction* StartGame1;
+    QAction* Exit1;
+    QAction* PlaySounds1;
+    QAction* PlayChatterSounds1;
+    QAction* Classic1;
+    QAction* New1;
+    QAction* Slow1;
+    QAction* Normal1;
+    QAction* Fast1;
+    QAction* TextColor1;
+    QAction* TextSize[4];
+    QAction* ScrollChatOff1;
+    QAction* ClearMainChat1;
+    QAction* ResetScreenLocation1;
+    QAction* JustWatch1;
+    QAction* ViewTally1;
+    QAction* SpyList1;
+    QAction* PhraseList1;
+    QAction* Content1;
+    QAction* About1;
+
+    TSock* sock;
+    TSock* Sock11 = nullptr;
+    QTimer Timer1;
+
+    // ---- start-up and modes ----
+    void processparams();
+    void hostpress();
+    void joinpress();
+    void resetScreenLocation();
+    WindowBounds bounds() const;
+    void setBounds(const WindowBounds& b);
+
+    // ---- transcript (plain rendering until the full transcript arrives) ----
+    void addlinetochat(const QString& line, int color = 0);
+    QStringList transcriptLines() const { return transcript_; }
+
+    // ---- dispatch and roster ----
+    void sockRead(TSock* s, int count);
+    void Timer1Timer();
+    std::size_t queued() const { return receivedlist.size(); }
+    void sendloginfo(const QString& rest);
+    void newplayerinfo(const QString& rest);
+    void playerdisconnected(const QString& rest);
+    void havewrongversion(const QString& rest);
+    void wrongversion(const QString& rest);
+    void full(const QString& rest);
+    void justwatching(const QString& rest);
+    void chatrecieved(const QString& rest);
+    void kicking(int seat);
+    void preparePopup(int seat);
+    void loadchecklist();
+    QStringList opponentNames() const;
+    QStringList spectators() const;
+    // Sends one message text (the terminator is added here).
+    void send(const QByteArray& text);
+
+    // Game cue requests ("entered", "dice", ...); played by the sound player.
+    std::function<void(const QString&)> onCue;
+    void playsounds(const QString& cue);
+
+    // Seam for the settings write at close (true when something was written).
+    std::function<void()> saveSettings;
+    // Called when the host confirms this client's own seat: the settings are read then.
+    std::function<void()> onSettingsNeeded;
+    bool settingsRead = false;
+
+    // Every handled message, for tests that wait on the dispatch.
+    int handledCount = 0;
+
+signals:
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void buildMenu();
+    void buildPanel();
+    void placePanel();
+    void sockInfo(TSock* s, int code, const QString& text);
+    void dispatch(const QString& message);
+    void justWatchClick();
+    void showWindow(QWidget* w);
+    void storeBoundsOnClose();
+
+    using Handler = void (Tchat::*)(const QString&);
+    QHash<QString, Handler> handlers_;
+
+    QStringList params_;
+    bool shownOnce_ = false;
+    bool closing_ = false;
+    Windows windows_;
+    MessageBoxDialogs defaultDialogs_;
+    Dialogs* dialogs_ = &defaultDialogs_;
+    NamedLock lock_;
+    wire::Framer receivebuffer;
+    std::deque<QString> receivedlist;
+    QStringList transcript_;
+};

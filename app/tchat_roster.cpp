@@ -1,0 +1,219 @@
+// The client's receive queue, dispatch, login and roster of who is here.
+#include <QTimer>
+
+#include "catalogue.h"
+#include "codepage.h"
+#include "tchat.h"
+#include "windows.h"
+
+namespace {
+const QString Waiting = QStringLiteral("<Waiting>");
+const QString ComputerName = QStringLiteral("Klot");
+} // namespace
+
+void Tchat::sockRead(TSock* s, int) {
+    std::deque<QByteArray> messages;
+    if (!receivebuffer.feed(s->Receive(), messages)) {
+        // A host that never ends its message is not one we can talk to.
+        s->Close();
+        return;
+    }
+    for (auto& m : messages)
+        receivedlist.push_back(wire::decode(m));
+    if (!receivedlist.empty() && !Timer1.isActive()) Timer1.start();
+}
+
+void Tchat::sockInfo(TSock*, int, const QString& text) {
+    if (text == QLatin1String("Socket Closed")) close();
+}
+
+void Tchat::Timer1Timer() {
+    if (!receivedlist.empty()) {
+        const QString message = receivedlist.front();
+        receivedlist.pop_front();
+        try {
+            dispatch(message);
+        } catch (const wire::FieldError& e) {
+            // The message is abandoned where its number failed; later ones go on.
+            ++handledCount;
+            dialogs_->message(this, e.text());
+        }
+    }
+    // The phrase lock counts ticks only while it is locked.
+    if (!phraseready) {
+        if (++phraseticks >= 150) {
+            phraseready = true;
+            phraseticks = 0;
+        }
+    }
+    if (receivedlist.empty() && phraseready) Timer1.stop();
+}
+
+void Tchat::dispatch(const QString& message) {
+    const auto [command, rest] = wire::splitCommand(message);
+    if (!command.isEmpty()) {
+        const auto it = handlers_.constFind(command);
+        if (it != handlers_.cend()) (this->*(*it))(rest);
+    }
+    ++handledCount;
+}
+
+void Tchat::send(const QByteArray& text) {
+    try {
+        sock->Send(wire::frame(text));
+    } catch (const ESockException& e) {
+        dialogs_->message(this, QString::fromUtf8(e.what()));
+    }
+}
+
+void Tchat::addlinetochat(const QString& line, int) {
+    transcript_.append(line);
+    // "<seat>+<prefix>:<body>": the prefix is drawn bold.
+    const qsizetype plus = line.indexOf('+');
+    const QString text = plus >= 0 ? line.mid(plus + 1) : line;
+    const qsizetype colon = text.indexOf(':');
+    QString html;
+    if (colon >= 0)
+        html = QStringLiteral("<b>%1</b>%2")
+                   .arg(text.left(colon + 1).toHtmlEscaped(), text.mid(colon + 1).toHtmlEscaped());
+    else
+        html = text.toHtmlEscaped();
+    mainchat->append(html);
+}
+
+void Tchat::chatrecieved(const QString& rest) {
+    wire::TextFields f(rest);
+    const QString seat = f.next();
+    QString line = f.rest();
+    const qsizetype bar = line.lastIndexOf('|');
+    if (bar >= 0) line = line.left(bar);
+    addlinetochat(seat + '+' + line);
+}
+
+void Tchat::sendloginfo(const QString& rest) {
+    wire::TextFields f(rest);
+    myseat = f.number();
+    loggedin = true;
+    send(wire::logininfo(myseat, QString::fromLatin1(wire::Version), playername));
+}
+
+void Tchat::newplayerinfo(const QString& rest) {
+    wire::TextFields f(rest);
+    const int seat = f.number();
+    const QString name = f.rest();
+    if (seat == myseat) {
+        addlinetochat(QStringLiteral("0+You are Connected."), systemcolor);
+        if (onSettingsNeeded) onSettingsNeeded();
+    } else {
+        addlinetochat(QStringLiteral("0+%1 is Connected.").arg(name), systemcolor);
+    }
+    if (seat == 1 || seat == 2) {
+        (seat == 1 ? label_playername1 : label_playername2)->setText(name);
+    } else {
+        if (windows_.spylist)
+            windows_.spylist->listbox_spys->addItem(QStringLiteral("%1: %2").arg(seat).arg(name));
+        addlinetochat(seat == myseat ? QStringLiteral("0+You are spying.")
+                                     : QStringLiteral("0+%1 is spying.").arg(name),
+                      systemcolor);
+    }
+    playsounds(QStringLiteral("entered"));
+}
+
+void Tchat::playerdisconnected(const QString& rest) {
+    wire::TextFields f(rest);
+    const int seat = f.number();
+    const QString name = f.rest();
+    if (seat == 1 || seat == 2) {
+        QLabel* label = seat == 1 ? label_playername1 : label_playername2;
+        if (label->text() != Waiting)
+            addlinetochat(QStringLiteral("0+%1 disconnected.").arg(label->text()), systemcolor);
+        // An empty seat 2 is played by the computer.
+        if (seat == 2) label->setText(ComputerName);
+        (seat == 1 ? image_eyes1 : image_eyes2)->hide();
+        return;
+    }
+    if (!windows_.spylist) return;
+    const QString entry = QStringLiteral("%1: %2").arg(seat).arg(name);
+    QListWidget* list = windows_.spylist->listbox_spys;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->text() == entry) {
+            addlinetochat(QStringLiteral("0+%1 has left.").arg(name), systemcolor);
+            delete list->takeItem(i);
+            return;
+        }
+    }
+}
+
+void Tchat::havewrongversion(const QString& rest) {
+    addlinetochat(QStringLiteral("0+%1 has a different version of the game then you.").arg(rest),
+                  systemcolor);
+}
+
+void Tchat::wrongversion(const QString&) {
+    addlinetochat(QStringLiteral("0+You have a differnt version of the game then the host."),
+                  systemcolor);
+}
+
+void Tchat::full(const QString&) {
+    dialogs_->message(this, QStringLiteral("Game is full"));
+    close();
+}
+
+void Tchat::justwatching(const QString& rest) {
+    wire::TextFields f(rest);
+    const int seat = f.number();
+    if (seat < 1 || seat > 2) return;
+    const QString mode = f.rest();
+    const QString name = (seat == 1 ? label_playername1 : label_playername2)->text();
+    QLabel* eyes = seat == 1 ? image_eyes1 : image_eyes2;
+    if (mode == QLatin1String("1")) {
+        if (seat == myseat) JustWatch1->setChecked(true);
+        addlinetochat(QStringLiteral("0+%1 is just watching").arg(name), systemcolor);
+        eyes->show();
+    } else {
+        if (seat == myseat) JustWatch1->setChecked(false);
+        addlinetochat(QStringLiteral("0+%1 is now playing again").arg(name), systemcolor);
+        eyes->hide();
+    }
+}
+
+void Tchat::kicking(int seat) {
+    if (ishost && loggedin) send(wire::kickhim(myseat, seat));
+}
+
+void Tchat::preparePopup(int seat) {
+    for (QAction* a : {popup_remove, popup_setwatch, popup_unsetwatch})
+        a->setEnabled(ishost);
+    QLabel* label = seat == 1 ? label_playername1 : label_playername2;
+    if (label->text() == Waiting) popup_remove->setEnabled(false);
+    popupTarget = seat;
+}
+
+void Tchat::justWatchClick() {
+    if (!loggedin || (myseat != 1 && myseat != 2)) return;
+    send(wire::justwatch(myseat, JustWatch1->isChecked() ? 2 : 1));
+}
+
+QStringList Tchat::opponentNames() const {
+    QStringList out;
+    for (int seat = 1; seat <= seatcount; ++seat) {
+        if (seat == myseat) continue;
+        const QString text = (seat == 1 ? label_playername1 : label_playername2)->text();
+        if (text != Waiting) out.append(text);
+    }
+    return out;
+}
+
+void Tchat::loadchecklist() {
+    // The tally window's check list arrives with the tally; until then the
+    // opponents are only computed.
+    (void)opponentNames();
+}
+
+QStringList Tchat::spectators() const {
+    QStringList out;
+    if (!windows_.spylist) return out;
+    for (int i = 0; i < windows_.spylist->listbox_spys->count(); ++i)
+        out.append(windows_.spylist->listbox_spys->item(i)->text());
+    return out;
+}

@@ -1,0 +1,243 @@
+#include "tserver.h"
+
+#include <QDebug>
+
+#include "catalogue.h"
+
+TServer::TServer(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("Server"));
+    Sock1 = new TSock(this);
+    Sock1->PortName = QStringLiteral("7772");
+    Sock1->OnAccept = [this](TSock* s) { Sock1Accept(s); };
+    Sock1->OnRead = [this](TSock* s, int n) { Sock1Read(s, n); };
+
+    // Never opened: it only carries the handlers every accepted endpoint gets.
+    tempsock = new TSock(this);
+    tempsock->OnDisconnect = [this](TSock* s) { tempsockDisconnect(s); };
+    tempsock->OnInfo = [this](TSock* s, int code, const QString& text) {
+        tempsockInfo(s, code, text);
+    };
+
+    // One message per tick, but only while there is something to hand over.
+    socktimer.setInterval(SocktimerMs);
+    connect(&socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
+}
+
+TServer::~TServer() {
+    // The endpoints die with Sock1; nobody must be told about it any more.
+    for (auto& p : players)
+        if (p.endpoint) p.endpoint->OnInfo = nullptr, p.endpoint->OnDisconnect = nullptr;
+}
+
+void TServer::setListening(bool on, const QString& port) {
+    Sock1->PortName = port;
+    Sock1->setListen(on);
+}
+
+void TServer::Sock1Accept(TSock* listener) {
+    int slot = 0;
+    if (slotcount == 0) {
+        slotcount = 1;
+        slot = 1;
+    } else {
+        int i = 1;
+        while (i < slotcount && players[i].connected)
+            ++i;
+        if (!players[i].connected) {
+            slot = i;
+        } else if (slotcount < MaxSlots) {
+            slot = ++slotcount;
+        } else {
+            TSock* scratch = nullptr;
+            if (listener->Accept(scratch)) {
+                scratch->OnRead = nullptr;
+                try {
+                    scratch->Send(wire::frame(wire::full()));
+                } catch (const ESockException&) {
+                }
+                // Closing hands the message to the network before the socket goes.
+                delete scratch;
+            }
+            return;
+        }
+    }
+    TSock* endpoint = nullptr;
+    if (!listener->Accept(endpoint)) return; // nothing taken, the slot stays free
+    auto& p = players[slot];
+    if (p.endpoint) p.endpoint->deleteLater(); // the departed connection's endpoint
+    p.endpoint = endpoint;
+    p.connected = true;
+    endpoint->Tag = slot;
+    endpoint->OnDisconnect = tempsock->OnDisconnect;
+    endpoint->OnInfo = tempsock->OnInfo;
+    endpoint->OnRead = [this](TSock* s, int n) { Sock1Read(s, n); };
+    framers[slot].clear();
+    sendTo(slot, wire::sendlogininfo(slot));
+}
+
+void TServer::Sock1Read(TSock* endpoint, int) {
+    const int slot = endpoint->Tag;
+    if (!validSlot(slot) || players[slot].endpoint != endpoint) return;
+    std::deque<QByteArray> messages;
+    const bool ok = framers[slot].feed(endpoint->Receive(), messages);
+    for (auto& m : messages)
+        receivedlist.push_back({slot, std::move(m)});
+    if (!receivedlist.empty() && !socktimer.isActive()) socktimer.start();
+    if (!ok) {
+        // Endless bytes without a terminator: treat it like a departure.
+        qWarning("Kelvoa host: connection %d sent too much without a terminator", slot);
+        endpoint->Close();
+    }
+}
+
+void TServer::tempsockDisconnect(TSock* endpoint) {
+    const int slot = endpoint->Tag;
+    if (validSlot(slot) && players[slot].connected && players[slot].endpoint == endpoint)
+        endpoint->Close();
+}
+
+void TServer::tempsockInfo(TSock* endpoint, int, const QString& text) {
+    if (text != QLatin1String("Socket Closed")) return;
+    const int slot = endpoint->Tag;
+    if (!validSlot(slot) || players[slot].endpoint != endpoint) return;
+    departed(slot);
+}
+
+void TServer::departed(int n) {
+    auto& p = players[n];
+    if (p.connected) {
+        for (int i = 1; i <= slotcount; ++i)
+            if (i != n && players[i].connected) sendTo(i, wire::playerdisconnected(n, p.name));
+    }
+    p.connected = false;
+    p.name.clear();
+    p.watchonly = false;
+    framers[n].clear();
+    // The hosting user's own client only leaves when the whole program ends.
+    if (gameon && n == currentplayer && n != 1) handOverToComputer(n);
+}
+
+void TServer::socktimerTimer() {
+    if (receivedlist.empty()) {
+        socktimer.stop();
+        return;
+    }
+    Queued q = std::move(receivedlist.front());
+    receivedlist.pop_front();
+    const auto split = wire::splitCommand(q.message);
+    try {
+        dispatch(q.conn, q.message);
+    } catch (const wire::FieldError& e) {
+        // A malformed number abandons that one message; the next goes on.
+        qDebug("Kelvoa host: %s", e.what());
+    }
+    emit handled(split.command);
+    if (receivedlist.empty()) socktimer.stop();
+}
+
+void TServer::dispatch(int conn, const QByteArray& message) {
+    const auto [command, args] = wire::splitCommand(message);
+    if (command.isEmpty()) return;
+    wire::Fields f(args);
+    if (command == cmd::LoginInfo)
+        receivedlogininfo(conn, f);
+    else if (command == cmd::KickHim)
+        kickhim(conn, f);
+    else if (command == cmd::BotSpeed)
+        botspeed(conn, f);
+    else if (command == cmd::Chat)
+        chat(conn, f, false);
+    else if (command == cmd::Action)
+        chat(conn, f, true);
+    else if (command == cmd::StartGame)
+        startgame(conn, f);
+    else if (command == cmd::JustWatch)
+        justwatch(conn, f);
+    else if (command == cmd::RollDice)
+        rolldice(conn, f);
+    else if (command == cmd::MovePiece)
+        movepiece(conn, f);
+    else if (command == cmd::PlayASound)
+        playasound(conn, f);
+}
+
+void TServer::sendTo(int slot, const QByteArray& text) {
+    auto& p = players[slot];
+    if (!p.endpoint) return;
+    try {
+        p.endpoint->Send(wire::frame(text));
+    } catch (const ESockException& e) {
+        // The connection is on its way out; its departure is handled elsewhere.
+        qDebug("Kelvoa host: send to %d: %s", slot, e.what());
+    }
+}
+
+void TServer::broadcast(const QByteArray& text) {
+    for (int i = 1; i <= slotcount; ++i)
+        if (players[i].connected) sendTo(i, text);
+}
+
+void TServer::receivedlogininfo(int conn, wire::Fields& f) {
+    const int n = f.number();
+    if (n != conn) return;
+    const QByteArray version = f.next();
+    const QByteArray name = f.rest();
+    auto& p = players[n];
+    p.name = name;
+    p.connected = true;
+    broadcast(wire::newplayerinfo(n, name));
+    for (int i = 1; i <= slotcount; ++i)
+        if (i != n && players[i].connected) sendTo(n, wire::existingplayers(i, players[i].name));
+    if (version != wire::Version) {
+        if (players[1].connected) sendTo(1, wire::havewrongversion(name));
+        sendTo(n, wire::wrongversion());
+    }
+    if (gameon) sendGameStats(n);
+}
+
+void TServer::kickhim(int conn, wire::Fields& f) {
+    const int sender = f.number();
+    if (sender != 1 || conn != 1) return;
+    const int target = f.number();
+    if (!validSlot(target)) return;
+    disconnectsock(target);
+}
+
+void TServer::disconnectsock(int slot) {
+    auto& p = players[slot];
+    if (p.connected && p.endpoint) p.endpoint->Close();
+}
+
+void TServer::chat(int conn, wire::Fields& f, bool isAction) {
+    const QByteArray sender = f.next();
+    const QByteArray rest = f.rest();
+    int n = 0;
+    if (!wire::parseInt(QString::fromLatin1(sender), n))
+        throw wire::FieldError(QString::fromLatin1(sender));
+    if (n != conn || !players[n].connected) return;
+    const QByteArray& name = players[n].name;
+    broadcast(isAction ? wire::actionRelay(sender, name, rest)
+                       : wire::chatRelay(sender, name, rest));
+}
+
+void TServer::playasound(int conn, wire::Fields& f) {
+    const int sender = f.number();
+    if (sender != conn) return;
+    broadcast(wire::playasoundRelay(sender, f.rest()));
+}
+
+void TServer::justwatch(int conn, wire::Fields& f) {
+    const int seat = f.number();
+    if (seat != 1 && seat != 2) return;
+    // The hosting user may switch either seat; a player only himself.
+    if (conn != 1 && conn != seat) return;
+    const QByteArray value = f.rest();
+    if (value == "2") {
+        players[seat].watchonly = false;
+        broadcast(wire::justwatching(seat, 2));
+    } else if (value == "1" && gameon) {
+        players[seat].watchonly = true;
+        broadcast(wire::justwatching(seat, 1));
+        if (seat == currentplayer) handOverToComputer(seat);
+    }
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The game host: accepts up to nine connections, logs them in, relays chat
+// and chatter sounds, removes connections on the hosting user's request and
+// marks seats as just watching. It never touches a widget.
+//
+// Every queued message remembers the connection it arrived on, and the host
+// judges in the same order every time: who is asking (the sender field must
+// be that connection), then turn and phase, then legality.
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <deque>
+
+#include "framing.h"
+#include "tsock.h"
+
+struct TPlayerSlot {
+    QByteArray name;
+    bool connected = false;
+    TSock* endpoint = nullptr;
+    bool watchonly = false;
+    int roll = 0;
+    std::array<int, 7> chips{};
+    char phase = 'n';
+};
+
+class TServer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int MaxSlots = 9;
+    static constexpr int SocktimerMs = 10;
+
+    explicit TServer(QObject* parent = nullptr);
+    ~TServer() override;
+
+    // Switches the listening endpoint on; port "7772" unless tests choose "0".
+    void setListening(bool on, const QString& port = QStringLiteral("7772"));
+    quint16 listeningPort() const { return Sock1->localPort(); }
+
+    // ---- state shared with the rules and the computer player ----
+    std::array<TPlayerSlot, MaxSlots + 1> players{}; // slots 1..9
+    int slotcount = 0;
+    bool gameon = false;
+    int currentplayer = 0;
+    int botdelay = 0;
+    std::array<int, 4> dice{};
+
+    TSock* Sock1;
+    TSock* tempsock;
+    QTimer socktimer;
+
+    std::size_t queued() const { return receivedlist.size(); }
+
+signals:
+    void handled(const QByteArray& command); // after each dispatched message (tests)
+
+private:
+    // The game itself (tserver_game.cpp).
+    void handOverToComputer(int seat);
+    void sendGameStats(int conn);
+    void startgame(int conn, wire::Fields& f);
+    void rolldice(int conn, wire::Fields& f);
+    void movepiece(int conn, wire::Fields& f);
+    void botspeed(int conn, wire::Fields& f);
+
+    void sendTo(int slot, const QByteArray& text);
+    void broadcast(const QByteArray& text);
+    static bool validSlot(int n) { return n >= 1 && n <= MaxSlots; }
+
+    struct Queued {
+        int conn;
+        QByteArray message;
+    };
+
+    void Sock1Accept(TSock* listener);
+    void Sock1Read(TSock* endpoint, int count);
+    void tempsockDisconnect(TSock* endpoint);
+    void tempsockInfo(TSock* endpoint, int code, const QString& text);
+    void socktimerTimer();
+    void dispatch(int conn, const QByteArray& message);
+
+    void receivedlogininfo(int conn, wire::Fields& f);
+    void kickhim(int conn, wire::Fields& f);
+    void disconnectsock(int slot);
+    void chat(int conn, wire::Fields& f, bool isAction);
+    void playasound(int conn, wire::Fields& f);
+    void justwatch(int conn, wire::Fields& f);
+    void departed(int slot);
+
+    std::deque<Queued> receivedlist;
+    std::array<wire::Framer, MaxSlots + 1> framers{};
+};
