@@ -1,0 +1,293 @@
+// The host's connections: slots, login, relay, kick, watchers, departures,
+// and what it does with senders that lie or flood.
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+#include "catalogue.h"
+#include "raw_client.h"
+#include "tserver.h"
+
+using Messages = QList<QByteArray>;
+
+class TestTServer : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void loginSequence();
+    void wrongVersion();
+    void tenthConnectionRefused();
+    void lowestFreeSlotIsReused();
+    void departureTellsOthersOnly();
+    void chatRelayKeepsText();
+    void playasoundRelay();
+    void kick();
+    void spoofedSendersIgnored_data();
+    void spoofedSendersIgnored();
+    void outOfRangeAndGarbage();
+    void floodIsCutOff();
+    void justWatch();
+    void idleHostRunsNoTimer();
+
+private:
+    RawClient* connectClient(int expectedSlot);
+    RawClient* login(const QByteArray& name, int expectedSlot);
+    void settle();
+
+    std::unique_ptr<TServer> server;
+    std::vector<std::unique_ptr<RawClient>> clients;
+};
+
+void TestTServer::init() {
+    server = std::make_unique<TServer>();
+    server->setListening(true, "0");
+}
+
+void TestTServer::cleanup() {
+    clients.clear();
+    server.reset();
+}
+
+void TestTServer::settle() {
+    QTRY_VERIFY(server->queued() == 0);
+    QTest::qWait(60);
+}
+
+RawClient* TestTServer::connectClient(int expectedSlot) {
+    clients.push_back(std::make_unique<RawClient>());
+    RawClient* c = clients.back().get();
+    if (!c->connectTo(server->listeningPort())) return nullptr;
+    const QByteArray m = c->waitForPrefix("CMD_sendlogininfo+");
+    if (m != wire::sendlogininfo(expectedSlot)) {
+        qWarning() << "got" << m;
+        return nullptr;
+    }
+    return c;
+}
+
+RawClient* TestTServer::login(const QByteArray& name, int slot) {
+    RawClient* c = connectClient(slot);
+    if (!c) return nullptr;
+    c->send("CMD_logininfo+" + QByteArray::number(slot) + "+1.0.3+" + name);
+    if (c->waitForPrefix("CMD_newplayerinfo+" + QByteArray::number(slot) + "+").isEmpty())
+        return nullptr;
+    settle();
+    for (auto& other : clients)
+        other->take();
+    return c;
+}
+
+void TestTServer::loginSequence() {
+    RawClient* a = connectClient(1);
+    QVERIFY(a);
+    a->send("CMD_logininfo+1+1.0.3+Alice");
+    QVERIFY(a->waitFor(1));
+    settle();
+    QCOMPARE(a->take(), Messages{"CMD_newplayerinfo+1+Alice"});
+
+    RawClient* b = connectClient(2);
+    QVERIFY(b);
+    b->send("CMD_logininfo+2+1.0.3+Bob+Jr");
+    QVERIFY(b->waitFor(2));
+    settle();
+    QCOMPARE(b->take(), (Messages{"CMD_newplayerinfo+2+Bob+Jr", "CMD_existingplayers+1+Alice"}));
+    QCOMPARE(a->take(), Messages{"CMD_newplayerinfo+2+Bob+Jr"});
+
+    RawClient* c = connectClient(3);
+    QVERIFY(c);
+    c->send("CMD_logininfo+3+1.0.3+Cy");
+    QVERIFY(c->waitFor(3));
+    settle();
+    QCOMPARE(c->take(), (Messages{"CMD_newplayerinfo+3+Cy", "CMD_existingplayers+1+Alice",
+                                  "CMD_existingplayers+2+Bob+Jr"}));
+    QCOMPARE(a->take(), Messages{"CMD_newplayerinfo+3+Cy"});
+    QCOMPARE(b->take(), Messages{"CMD_newplayerinfo+3+Cy"});
+
+    // A second login replaces the name and repeats the greetings.
+    c->send("CMD_logininfo+3+1.0.3+Cyd");
+    QVERIFY(c->waitFor(3));
+    settle();
+    QCOMPARE(c->take().first(), QByteArray("CMD_newplayerinfo+3+Cyd"));
+    QCOMPARE(server->players[3].name, QByteArray("Cyd"));
+}
+
+void TestTServer::wrongVersion() {
+    RawClient* a = login("Alice", 1);
+    QVERIFY(a);
+    RawClient* b = connectClient(2);
+    b->send("CMD_logininfo+2+0.9+Bob");
+    QVERIFY(b->waitFor(3));
+    settle();
+    QCOMPARE(b->take(), (Messages{"CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Alice",
+                                  "CMD_wrongversion+"}));
+    QCOMPARE(a->take(), (Messages{"CMD_newplayerinfo+2+Bob", "CMD_havewrongversion+Bob"}));
+    QVERIFY(b->isOpen());
+}
+
+void TestTServer::tenthConnectionRefused() {
+    for (int i = 1; i <= 9; ++i)
+        QVERIFY(login("P" + QByteArray::number(i), i));
+    clients.push_back(std::make_unique<RawClient>());
+    RawClient* tenth = clients.back().get();
+    tenth->connectTo(server->listeningPort()); // may already be closed again
+    QVERIFY(tenth->waitClosed());
+    QCOMPARE(tenth->take(), Messages{"CMD_full+"});
+    QCOMPARE(server->slotcount, 9);
+    for (int i = 0; i < 9; ++i)
+        QVERIFY(clients[i]->isOpen());
+    for (int i = 1; i <= 9; ++i)
+        QVERIFY(server->players[i].connected);
+}
+
+void TestTServer::lowestFreeSlotIsReused() {
+    for (int i = 1; i <= 4; ++i)
+        QVERIFY(login("P" + QByteArray::number(i), i));
+    clients[1]->close(); // seat 2 leaves
+    clients[2]->close(); // and watcher 3
+    QTRY_VERIFY(!server->players[2].connected && !server->players[3].connected);
+    QVERIFY(connectClient(2));
+    QVERIFY(connectClient(3));
+    QVERIFY(connectClient(5));
+    QCOMPARE(server->slotcount, 5);
+}
+
+void TestTServer::departureTellsOthersOnly() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    RawClient* c = login("Cy", 3);
+    QVERIFY(a && b && c);
+    c->close();
+    QVERIFY(!a->waitForPrefix("CMD_playerdisconnected+3+Cy").isEmpty());
+    QVERIFY(!b->waitForPrefix("CMD_playerdisconnected+3+Cy").isEmpty());
+    settle();
+    QVERIFY(a->take().isEmpty());
+    QVERIFY(!server->players[3].connected);
+    QVERIFY(server->players[3].name.isEmpty());
+}
+
+void TestTServer::chatRelayKeepsText() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    QVERIFY(a && b);
+    b->send("CMD_chat+2+hi|clBlue");
+    b->send("CMD_chat+2+1+1=2 | a|b|$00FF8000");
+    b->send("CMD_action+2+waves|clRed");
+    QVERIFY(a->waitFor(3));
+    QVERIFY(b->waitFor(3));
+    const Messages expected{"CMD_chat+2+Bob chats: hi|clBlue",
+                            "CMD_chat+2+Bob chats: 1+1=2 | a|b|$00FF8000",
+                            "CMD_action+2+Bob waves|clRed"};
+    QCOMPARE(a->take(), expected);
+    QCOMPARE(b->take(), expected);
+}
+
+void TestTServer::playasoundRelay() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    b->send("CMD_playasound+2+wave13+");
+    QVERIFY(a->waitFor(1));
+    QCOMPARE(a->take(), Messages{"CMD_playasound+2+wave13+"});
+}
+
+void TestTServer::kick() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    RawClient* c = login("Cy", 3);
+    QVERIFY(a && b && c);
+    b->send("CMD_kickhim+2+3+"); // only the hosting user may remove anyone
+    settle();
+    QVERIFY(c->isOpen());
+    a->send("CMD_kickhim+1+3+");
+    QVERIFY(c->waitClosed());
+    QVERIFY(c->take().isEmpty()); // no message for the dropped client
+    QVERIFY(!b->waitForPrefix("CMD_playerdisconnected+3+Cy").isEmpty());
+}
+
+void TestTServer::spoofedSendersIgnored_data() {
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("chat as 1") << QByteArray("CMD_chat+1+I am the host|clRed");
+    QTest::newRow("action as 1") << QByteArray("CMD_action+1+kicks|clRed");
+    QTest::newRow("sound as 1") << QByteArray("CMD_playasound+1+wave1+");
+    QTest::newRow("kick as 1") << QByteArray("CMD_kickhim+1+2+");
+    QTest::newRow("login as 1") << QByteArray("CMD_logininfo+1+1.0.3+Mallory");
+    QTest::newRow("watch seat 1") << QByteArray("CMD_justwatch+1+2");
+}
+
+void TestTServer::spoofedSendersIgnored() {
+    QFETCH(QByteArray, message);
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    RawClient* c = login("Cy", 3);
+    QVERIFY(a && b && c);
+    c->send(message);
+    settle();
+    QVERIFY(a->take().isEmpty());
+    QVERIFY(b->isOpen());
+    QCOMPARE(server->players[1].name, QByteArray("Alice"));
+}
+
+void TestTServer::outOfRangeAndGarbage() {
+    RawClient* a = login("Alice", 1);
+    QVERIFY(a);
+    for (const char* m :
+         {"CMD_logininfo+0+1.0.3+X", "CMD_logininfo+10+1.0.3+X", "CMD_logininfo+99+1.0.3+X",
+          "CMD_chat+0+hi|clRed", "CMD_chat+99+hi|clRed", "CMD_chat+x+hi|clRed", "CMD_kickhim+1+0+",
+          "CMD_kickhim+1+99+", "CMD_kickhim+1+-3+", "CMD_justwatch+7+1", "CMD_justwatch+-1+2",
+          "CMD_playasound+abc+wave1+", "CMD_logininfo", "", "CMD_nosuch+1+", "cmd_chat+1+hi|clRed"})
+        a->send(m);
+    settle();
+    QVERIFY(a->take().isEmpty());
+    QVERIFY(a->isOpen());
+    // The queue goes on after all that.
+    a->send("CMD_chat+1+still here|clBlack");
+    QVERIFY(a->waitFor(1));
+    QCOMPARE(a->take(), Messages{"CMD_chat+1+Alice chats: still here|clBlack"});
+}
+
+void TestTServer::floodIsCutOff() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    QVERIFY(a && b);
+    b->sendRaw(QByteArray(70 * 1024, 'x'));
+    QVERIFY(b->waitClosed());
+    QVERIFY(!a->waitForPrefix("CMD_playerdisconnected+2+Bob").isEmpty());
+    a->send("CMD_chat+1+ok|clBlack");
+    QVERIFY(!a->waitForPrefix("CMD_chat+1+Alice chats: ok").isEmpty());
+}
+
+void TestTServer::justWatch() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    RawClient* c = login("Cy", 3);
+    QVERIFY(a && b && c);
+    // No game: watching is refused, playing again is always announced.
+    b->send("CMD_justwatch+2+1");
+    settle();
+    QVERIFY(a->take().isEmpty());
+    b->send("CMD_justwatch+2+2");
+    QVERIFY(a->waitFor(1));
+    QCOMPARE(a->take(), Messages{"CMD_justwatching+2+2"});
+    // The hosting user may switch seat 2; a watcher may not.
+    a->send("CMD_justwatch+2+2");
+    QVERIFY(!c->waitForPrefix("CMD_justwatching+2+2").isEmpty());
+    settle();
+    c->take();
+    c->send("CMD_justwatch+2+2");
+    settle();
+    QVERIFY(c->take().isEmpty());
+}
+
+void TestTServer::idleHostRunsNoTimer() {
+    RawClient* a = login("Alice", 1);
+    QVERIFY(a);
+    settle();
+    QVERIFY(!server->socktimer.isActive());
+    a->send("CMD_chat+1+x|clBlack");
+    QVERIFY(a->waitFor(1));
+    QTRY_VERIFY(!server->socktimer.isActive());
+}
+
+QTEST_GUILESS_MAIN(TestTServer)
+#include "test_tserver.moc"
