@@ -69,7 +69,8 @@ public:
     int findplayer();
 
     // The current seat rolls. The source is asked only when the roll is
-    // carried out. Without a legal move both phases become 'n'.
+    // carried out. Without a legal move both phases become 'n'. Given dice
+    // must each be 0 or 1, else the roll is ignored.
     RollOutcome rolldice(int seat, DiceSource& source);
     RollOutcome rolldice(int seat, const Dice& dice);
 
