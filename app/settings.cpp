@@ -1,0 +1,149 @@
+#include "settings.h"
+
+#include "profile_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int MaxTextSize = 96; // beyond any font size the styles can use
+
+QString phraseKey(int n) {
+    return QStringLiteral("Phrase%1").arg(n);
+}
+
+int readInt(const ProfileFile& ini, const char* key, int fallback) {
+    bool ok = false;
+    const int v = ini.value(Settings::Section, key).toInt(&ok);
+    return ok ? v : fallback;
+}
+
+bool canWriteFileIn(const QString& folder) {
+    const QFileInfo dir(folder);
+    if (folder.isEmpty() || !dir.isDir() || !dir.isWritable()) return false;
+    const QFileInfo file(QDir(folder).filePath(Settings::FileName));
+    return !file.exists() || file.isWritable();
+}
+
+} // namespace
+
+int botSpeedMenuValue(BotSpeedItem item) {
+    switch (item) {
+    case BotSpeedItem::Slow:
+        return BotSpeedSlow;
+    case BotSpeedItem::Fast:
+        return BotSpeedFast;
+    case BotSpeedItem::Normal:
+        break;
+    }
+    return BotSpeedNormal;
+}
+
+void applyPhrases(const Phrases& read, Phrases& current) {
+    for (int i = 0; i < PhraseCount; ++i)
+        if (!read[i].isEmpty()) current[i] = read[i];
+}
+
+Settings::Settings(QString folder) : folder_(std::move(folder)) {
+    if (!folder_.isEmpty()) return;
+    folder_ = defaultFolder();
+    if (qEnvironmentVariableIsSet(ConfigDirVariable)) return;
+    const QString programFile =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
+    if (QFileInfo(folder_) != QFileInfo(QCoreApplication::applicationDirPath()) &&
+        QFileInfo::exists(programFile))
+        seedPath_ = programFile;
+}
+
+QString Settings::defaultFolder() {
+    const QString fromEnv = qEnvironmentVariable(ConfigDirVariable);
+    if (!fromEnv.isEmpty()) {
+        QDir().mkpath(fromEnv);
+        return fromEnv;
+    }
+    const QString program = QCoreApplication::applicationDirPath();
+    if (canWriteFileIn(program)) return program;
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(perUser);
+    return perUser;
+}
+
+ProfileFile Settings::open() const {
+    ProfileFile ini(filePath());
+    if (!seedPath_.isEmpty() && !QFileInfo::exists(filePath()))
+        ini.loadFrom(seedPath_);
+    else
+        ini.load();
+    return ini;
+}
+
+QString Settings::filePath() const {
+    return QDir(folder_).filePath(QString::fromLatin1(FileName));
+}
+
+SettingsValues Settings::load() const {
+    ProfileFile ini = open();
+
+    SettingsValues v;
+    const SettingsValues d;
+    v.bounds =
+        QRect(readInt(ini, "Left", d.bounds.x()), readInt(ini, "Top", d.bounds.y()),
+              readInt(ini, "Width", d.bounds.width()), readInt(ini, "Height", d.bounds.height()));
+
+    v.turnSound = ini.value(Section, "Turnsound", "0") == QLatin1String("1") ? TurnSound::New
+                                                                             : TurnSound::Classic;
+
+    // A size no font can take would break every transcript style.
+    v.textSize = readInt(ini, "Textsize", SettingsValues::DefaultTextSize);
+    if (v.textSize < 1 || v.textSize > MaxTextSize) v.textSize = SettingsValues::DefaultTextSize;
+
+    v.textColor = ini.value(Section, "Textcolor", d.textColor);
+
+    for (int n = 1; n <= PhraseCount; ++n)
+        v.phrases[n - 1] = ini.value(Section, phraseKey(n));
+
+    switch (readInt(ini, "Botspeed", 1000)) {
+    case 500:
+        v.botSpeed = 500;
+        v.botSpeedItem = BotSpeedItem::Fast;
+        break;
+    case 1500:
+        v.botSpeed = 1500;
+        v.botSpeedItem = BotSpeedItem::Slow;
+        break;
+    default:
+        v.botSpeed = 1000;
+        v.botSpeedItem = BotSpeedItem::Normal;
+    }
+
+    // Only the exact text switches a sound off; "False" or "0" leave it on.
+    v.playSounds = ini.value(Section, "Playsounds") != QLatin1String("false");
+    v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
+    return v;
+}
+
+bool Settings::save(const SettingsValues& v) const {
+    ProfileFile ini = open();
+    const auto text = [](bool on) { return on ? QStringLiteral("true") : QStringLiteral("false"); };
+    ini.setValue(Section, "Textsize", QString::number(v.textSize));
+    if (!v.textColor.isEmpty()) ini.setValue(Section, "Textcolor", v.textColor);
+    ini.setValue(Section, "Botspeed", QString::number(v.botSpeed));
+    ini.setValue(Section, "Top", QString::number(v.bounds.y()));
+    ini.setValue(Section, "Left", QString::number(v.bounds.x()));
+    ini.setValue(Section, "Width", QString::number(v.bounds.width()));
+    ini.setValue(Section, "Height", QString::number(v.bounds.height()));
+    ini.setValue(Section, "Turnsound", v.turnSound == TurnSound::New ? "1" : "0");
+    ini.setValue(Section, "Playsounds", text(v.playSounds));
+    ini.setValue(Section, "ChatterSounds", text(v.chatterSounds));
+    return ini.commit();
+}
+
+bool Settings::savePhrases(const Phrases& phrases) const {
+    ProfileFile ini = open();
+    for (int n = 1; n <= PhraseCount; ++n)
+        ini.setValue(Section, phraseKey(n), phrases[n - 1]);
+    return ini.commit();
+}

@@ -1,0 +1,87 @@
+#pragma once
+// The player's preferences in the section "Kelvoa" of korvanlobby.ini, the
+// file shared with the lobby program. Reading never fails: every value that
+// is missing or unreadable takes its default. Writing changes only the keys
+// it writes; the phrase keys are written only by savePhrases().
+#include "profile_file.h"
+
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+inline constexpr int PhraseCount = 9;
+using Phrases = std::array<QString, PhraseCount>;
+
+enum class TurnSound { Classic = 0, New = 1 };
+
+// The three exclusive items of the Bot Speed menu.
+enum class BotSpeedItem { Slow, Normal, Fast };
+
+// What choosing a Bot Speed item stores. Reading recognises other values
+// (1500 for Slow, 500 for Fast, anything else is Normal 1000), so a stored
+// Slow comes back as Normal 1000 after a restart; players know it that way.
+inline constexpr int BotSpeedSlow = 1000;
+inline constexpr int BotSpeedNormal = 750;
+inline constexpr int BotSpeedFast = 500;
+int botSpeedMenuValue(BotSpeedItem item);
+
+struct SettingsValues {
+    static constexpr int DefaultLeft = 3;
+    static constexpr int DefaultTop = 3;
+    static constexpr int DefaultWidth = 731;  // defaultwidth
+    static constexpr int DefaultHeight = 567; // defaultheight
+    static constexpr int DefaultTextSize = 8;
+
+    QRect bounds{DefaultLeft, DefaultTop, DefaultWidth, DefaultHeight}; // outer frame
+    TurnSound turnSound = TurnSound::Classic;
+    int textSize = DefaultTextSize;
+    // Colour text ("clBlack".."clWhite" or "$00BBGGRR"); an empty text cannot
+    // be written and leaves the stored key as it is.
+    QString textColor = QStringLiteral("clblack");
+    // As read: a non-empty phrase replaces that button's phrase, an empty one
+    // leaves it as it is (see applyPhrases). Never written by save().
+    Phrases phrases;
+    int botSpeed = 1000; // pace of the computer player, milliseconds
+    BotSpeedItem botSpeedItem = BotSpeedItem::Normal;
+    bool playSounds = true;
+    bool chatterSounds = true;
+};
+
+// Copies the non-empty phrases of 'read' over 'current'.
+void applyPhrases(const Phrases& read, Phrases& current);
+
+class Settings {
+public:
+    static constexpr auto FileName = "korvanlobby.ini";
+    static constexpr auto Section = "Kelvoa";
+    static constexpr auto ConfigDirVariable = "KELVOA_CONFIG_DIR";
+
+    // folder empty: the folder chosen by defaultFolder().
+    explicit Settings(QString folder = QString());
+
+    // $KELVOA_CONFIG_DIR when set; else the folder of the running program when
+    // it can be written there; else the per-user configuration folder
+    // (created), so that a program installed read-only still keeps settings.
+    static QString defaultFolder();
+
+    QString folder() const { return folder_; }
+    QString filePath() const;
+
+    // loadinifile
+    SettingsValues load() const;
+    // saveinifile: every key but the phrases, in one atomic write. Returns
+    // false when the file could not be written.
+    bool save(const SettingsValues& values) const;
+    // The phrase editor's write: Phrase1..Phrase9 and nothing else.
+    bool savePhrases(const Phrases& phrases) const;
+
+private:
+    ProfileFile open() const;
+
+    QString folder_;
+    // A program folder that cannot be written may still hold the file the
+    // lobby keeps there; the first read and write in the per-user folder
+    // start from it.
+    QString seedPath_;
+};
