@@ -49,26 +49,30 @@ void applyPhrases(const Phrases& read, Phrases& current) {
 
 Settings::Settings(QString folder) : folder_(std::move(folder)) {
     if (!folder_.isEmpty()) return;
-    folder_ = defaultFolder();
-    if (qEnvironmentVariableIsSet(ConfigDirVariable)) return;
-    const QString programFile =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(FileName));
-    if (QFileInfo(folder_) != QFileInfo(QCoreApplication::applicationDirPath()) &&
-        QFileInfo::exists(programFile))
-        seedPath_ = programFile;
-}
-
-QString Settings::defaultFolder() {
     const QString fromEnv = qEnvironmentVariable(ConfigDirVariable);
     if (!fromEnv.isEmpty()) {
         QDir().mkpath(fromEnv);
-        return fromEnv;
+        folder_ = fromEnv;
+        return;
     }
-    const QString program = QCoreApplication::applicationDirPath();
-    if (canWriteFileIn(program)) return program;
-    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    QDir().mkpath(perUser);
-    return perUser;
+    *this = beside(QCoreApplication::applicationDirPath(),
+                   QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+}
+
+Settings::Settings(QString folder, QString seedPath)
+    : folder_(std::move(folder)), seedPath_(std::move(seedPath)) {}
+
+Settings Settings::beside(const QString& programFolder, const QString& perUserFolder) {
+    if (canWriteFileIn(programFolder)) return Settings(programFolder, QString());
+    QDir().mkpath(perUserFolder);
+    const QString programFile = QDir(programFolder).filePath(QString::fromLatin1(FileName));
+    return Settings(perUserFolder, !programFolder.isEmpty() && QFileInfo::exists(programFile)
+                                       ? programFile
+                                       : QString());
+}
+
+QString Settings::defaultFolder() {
+    return Settings().folder();
 }
 
 ProfileFile Settings::open() const {

@@ -65,6 +65,12 @@ public:
     // (created), so that a program installed read-only still keeps settings.
     static QString defaultFolder();
 
+    // The choice behind the default: the program's folder when the file can be
+    // written there, else the per-user folder (created). A settings file the
+    // lobby keeps in a read-only program folder is then where the per-user
+    // file starts from, on its first read and write.
+    static Settings beside(const QString& programFolder, const QString& perUserFolder);
+
     QString folder() const { return folder_; }
     QString filePath() const;
 
@@ -77,11 +83,9 @@ public:
     bool savePhrases(const Phrases& phrases) const;
 
 private:
+    Settings(QString folder, QString seedPath);
     ProfileFile open() const;
 
     QString folder_;
-    // A program folder that cannot be written may still hold the file the
-    // lobby keeps there; the first read and write in the per-user folder
-    // start from it.
-    QString seedPath_;
+    QString seedPath_; // see beside()
 };

@@ -51,6 +51,7 @@ private slots:
     void emptyPhraseKeepsCurrent();
     void environmentChoosesFolder();
     void failedWriteIsReported();
+    void unwritableProgramFolderFallsBack();
 
 private:
     void writeFile(const QByteArray& bytes);
@@ -285,6 +286,18 @@ void TestSettings::failedWriteIsReported() {
     const Settings s(other.filePath("missing-folder"));
     QVERIFY(!s.save(SettingsValues{}));
     QVERIFY(!s.savePhrases(Phrases{}));
+}
+
+void TestSettings::unwritableProgramFolderFallsBack() {
+    QTemporaryDir other;
+    const QString perUser = other.filePath("config/Kelvoa");
+    QCOMPARE(Settings::beside(other.path(), perUser).folder(), other.path());
+
+    const Settings s = Settings::beside(other.filePath("not-a-folder"), perUser);
+    QCOMPARE(s.folder(), perUser);
+    QVERIFY(QFileInfo(perUser).isDir());
+    QVERIFY(s.save(SettingsValues{}));
+    QVERIFY(QFile::exists(perUser + "/korvanlobby.ini"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
