@@ -257,6 +257,8 @@ void Tchat::showEvent(QShowEvent* e) {
 }
 
 void Tchat::processparams() {
+    if (paramsProcessed_) return; // once per run, whoever asks first
+    paramsProcessed_ = true;
     button_start->hide();
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {

@@ -192,6 +192,7 @@ private:
 
     QStringList params_;
     bool shownOnce_ = false;
+    bool paramsProcessed_ = false;
     bool closing_ = false;
     Windows windows_;
     MessageBoxDialogs defaultDialogs_;
