@@ -57,11 +57,11 @@ QImage routePicture(int seat) {
     if (one)
         path << QPointF(186, 47) << QPointF(186, 62) << QPointF(42, 62) << QPointF(42, 110)
              << QPointF(268, 110) << QPointF(268, 160) << QPointF(328, 160) << QPointF(328, 62)
-             << QPointF(286, 62) << QPointF(286, 52);
+             << QPointF(286, 62) << QPointF(286, 47);
     else
         path << QPointF(174, 170) << QPointF(40, 170) << QPointF(40, 124) << QPointF(282, 124)
              << QPointF(282, 78) << QPointF(310, 78) << QPointF(310, 170) << QPointF(262, 170)
-             << QPointF(262, 177);
+             << QPointF(262, 182);
     path.translate(-origin);
 
     const QColor fill = one ? QColor(90, 240, 110) : QColor(255, 160, 40);
@@ -73,10 +73,10 @@ QImage routePicture(int seat) {
     // Stop the shaft short of the tip so the head stays sharp.
     const QPointF tip = path.last(), before = path[path.size() - 2];
     const QPointF back = before - tip;
-    body.last() = tip + back / std::hypot(back.x(), back.y()) * 6;
-    p.setPen(QPen(edge, 6.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    body.last() = tip + back / std::hypot(back.x(), back.y()) * 8;
+    p.setPen(QPen(edge, 7.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(body);
-    p.setPen(QPen(fill, 3.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(fill, 4.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(body);
     p.setPen(QPen(QColor(255, 255, 255, 90), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(body.translated(-0.6, -0.6));
@@ -85,7 +85,7 @@ QImage routePicture(int seat) {
     p.setPen(QPen(edge, 1.5));
     p.setBrush(fill);
     p.drawEllipse(path.first(), 4.2, 4.2);
-    arrowHead(p, tip, before, 10, fill, edge);
+    arrowHead(p, tip, before, 12, fill, edge);
     return image;
 }
 

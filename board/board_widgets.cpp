@@ -1,0 +1,97 @@
+#include "board_widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace board {
+
+QFont boardFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+ClickImage::ClickImage(QWidget* parent) : QLabel(parent) {}
+
+void ClickImage::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickImage::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    pressed_ = false;
+    event->accept();
+    if (click) emit clicked();
+}
+
+ChipImage::ChipImage(int seat, int chip, QWidget* parent)
+    : ClickImage(parent), seat_(seat), chip_(chip), ownerMark_(QString::number(seat)) {
+    setObjectName(QStringLiteral("image_p%1%2").arg(seat).arg(chip));
+    resize(24, 24);
+    setCursor(Qt::PointingHandCursor);
+}
+
+PictureButton::PictureButton(const QPixmap& picture, const QString& text, QWidget* parent)
+    : QAbstractButton(parent), picture_(picture) {
+    setText(text); // for accessibility; the picture carries the words
+    resize(picture.size());
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const bool down = isDown();
+    p.drawPixmap(down ? 1 : 0, down ? 1 : 0, picture_);
+    if (!isEnabled())
+        p.fillRect(rect(), QColor(40, 40, 40, 140));
+    else if (down)
+        p.fillRect(rect(), QColor(0, 0, 0, 40));
+    else if (hover_) {
+        p.setCompositionMode(QPainter::CompositionMode_Plus);
+        p.setOpacity(0.12);
+        p.drawPixmap(0, 0, picture_);
+    }
+}
+
+void PictureButton::enterEvent(QEnterEvent* event) {
+    hover_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event) {
+    hover_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+TurnLog::TurnLog(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(boardFont(11));
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void TurnLog::addLine(const QString& line) {
+    appendPlainText(line);
+}
+
+QStringList TurnLog::lines() const {
+    return toPlainText().split(QLatin1Char('\n'));
+}
+
+void TurnLog::mousePressEvent(QMouseEvent* event) {
+    QPlainTextEdit::mousePressEvent(event);
+    emit focusWanted();
+}
+
+} // namespace board

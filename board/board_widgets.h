@@ -1,0 +1,78 @@
+#pragma once
+// The small controls of the board: clickable pictures, chips that know their
+// number and owner, the bronze picture buttons and the turn log.
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace board {
+
+// The board's text face: Arial where it exists, its metric twin or a
+// condensed sans elsewhere, so texts fit the boxes they were sized for.
+QFont boardFont(int pixelSize, bool bold = true);
+
+// A picture that reports a click (press and release inside it).
+class ClickImage : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickImage(QWidget* parent = nullptr);
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A chip on the board. Its owner mark names the connection whose user may
+// move it: "1" or "2" for the seats, "3" after seat 1 was handed over.
+class ChipImage : public ClickImage {
+    Q_OBJECT
+public:
+    ChipImage(int seat, int chip, QWidget* parent = nullptr);
+    int seat() const { return seat_; }
+    int chip() const { return chip_; }
+    QString ownerMark() const { return ownerMark_; }
+    void setOwnerMark(const QString& mark) { ownerMark_ = mark; }
+
+private:
+    int seat_, chip_;
+    QString ownerMark_;
+};
+
+// A button drawn entirely by its picture; pressing sinks it a pixel.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(const QPixmap& picture, const QString& text, QWidget* parent = nullptr);
+    QSize sizeHint() const override { return picture_.size(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool hover_ = false;
+};
+
+// The turn log. It never holds the keyboard focus: a press in it asks for the
+// focus to go to the chat input instead.
+class TurnLog : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TurnLog(QWidget* parent = nullptr);
+    void addLine(const QString& line);
+    QStringList lines() const;
+signals:
+    void focusWanted();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+} // namespace board

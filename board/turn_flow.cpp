@@ -1,0 +1,271 @@
+#include "turn_flow.h"
+
+#include "catalogue.h"
+#include "framing.h"
+
+namespace board {
+
+namespace {
+const QString InvalidMove = QStringLiteral("Invalid Move");
+const QString WatchingRefusal = QStringLiteral("Unset just watching in order to play.");
+
+// Seat numbers in host messages: the two seats, or 3 for seat 1 handed over.
+bool readSeat(wire::TextFields& f, int& seat) {
+    return f.number(1, HandOverSeat, seat);
+}
+
+bool flag(wire::TextFields& f) {
+    return f.next() == QLatin1String("t");
+}
+} // namespace
+
+TurnFlow::TurnFlow(BoardView& view, ClientLink& link, QObject* parent)
+    : QObject(parent), view_(view), link_(link) {
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        for (int chip = 1; chip <= ChipCount; ++chip)
+            setChip(seat, chip, StartSquare);
+    view_.clearStatus();
+    connect(view_.button_start, &QAbstractButton::clicked, this, &TurnFlow::button_startClick);
+    connect(view_.button_roll, &QAbstractButton::clicked, this, &TurnFlow::button_roll1Click);
+    connect(view_.button_give, &QAbstractButton::clicked, this, &TurnFlow::button_giveClick);
+    connect(&view_, &BoardView::chipClicked, this, &TurnFlow::image_p11Click);
+}
+
+void TurnFlow::setChip(int seat, int chip, int square) {
+    model_.square(seat, chip) = square;
+    view_.placechip(seat, chip, square);
+}
+
+void TurnFlow::refuse() {
+    view_.label_error->setText(InvalidMove);
+    link_.playsounds(QStringLiteral("invalid"));
+}
+
+// ---- user actions ----
+
+void TurnFlow::button_startClick() {
+    if (link_.loggedin())
+        link_.send(wire::startgame(link_.playername()));
+    else
+        link_.messagebox(QStringLiteral("You are not connected"));
+}
+
+void TurnFlow::button_roll1Click() {
+    view_.button_roll->hide();
+    if (link_.justwatching()) {
+        // The button stays hidden until this user's next turn.
+        link_.messagebox(WatchingRefusal);
+        return;
+    }
+    if (model_.whoseturn == link_.myseat() && link_.loggedin())
+        link_.send(wire::rolldice(link_.myseat()));
+}
+
+void TurnFlow::image_p11Click(ChipImage* image) {
+    view_.label_error->clear();
+    const int me = link_.myseat();
+    // Nobody acts while the turn is 0, also a client that has no seat yet.
+    if (model_.whoseturn == 0 || model_.whoseturn != me || !view_.button_roll->isHidden()) return;
+    if (link_.justwatching()) {
+        link_.messagebox(WatchingRefusal);
+        return;
+    }
+    if (image->ownerMark() != QString::number(me)) {
+        refuse();
+        return;
+    }
+    const int seat = boardSeat(me);
+    if (!validSeat(seat)) return;
+    const int points = model_.points(seat);
+    switch (checkMove(model_.seat(seat), image->chip(), points)) {
+    case MoveCheck::NoPoints:
+        return;
+    case MoveCheck::NeedsOne:
+    case MoveCheck::PastHome:
+    case MoveCheck::OwnChipThere:
+        refuse();
+        return;
+    case MoveCheck::Allowed:
+        break;
+    }
+    if (link_.loggedin()) link_.send(wire::movepiece(me, image->chip()));
+    // Spent either way: further clicks wait for the host's answer.
+    sent_ = SentMove{seat, points, model_.whoseturn};
+    model_.points(seat) = 0;
+    model_.whoseturn = 0;
+}
+
+void TurnFlow::button_giveClick() {
+    if (link_.loggedin()) link_.send(wire::give3(link_.myseat()));
+}
+
+// ---- host messages ----
+
+void TurnFlow::startthegame(const QString& args) {
+    wire::TextFields f(args);
+    const QString starter = f.next();
+    sent_.reset();
+    view_.label_error->clear();
+    view_.button_start->hide();
+    view_.button_give->hide();
+    view_.button_roll->hide();
+    link_.setJustWatching(false);
+    view_.panel_winner->hide();
+    view_.memo_turn->clear();
+    link_.addlinetochat(QStringLiteral("0+") + starter + QStringLiteral(" has started a game."));
+    for (int seat = 1; seat <= SeatCount; ++seat)
+        for (int chip = 1; chip <= ChipCount; ++chip)
+            setChip(seat, chip, StartSquare);
+    view_.setEyes(1, false);
+    view_.setEyes(2, false);
+    // An empty second seat is the computer's.
+    if (view_.label_playername2->text() == BoardView::Waiting)
+        view_.label_playername2->setText(QStringLiteral("Klot"));
+}
+
+void TurnFlow::getnextplayer(const QString& args) {
+    wire::TextFields f(args);
+    int turn = 0;
+    if (!readSeat(f, turn)) return;
+    sent_.reset();
+    view_.label_error->clear();
+    model_.whoseturn = turn;
+    const int seat = boardSeat(turn);
+    view_.clearStatus();
+    view_.button_roll->hide();
+    view_.label_status(seat)->setText(QStringLiteral("Rolling.."));
+    view_.moveTurnMarker(seat);
+    log(QString());
+    if (turn == link_.myseat()) {
+        log(QStringLiteral("Your turn to roll"));
+        view_.button_roll->show();
+        link_.playsounds(link_.turnsound() == 1 ? QStringLiteral("turnnew")
+                                                : QStringLiteral("turn"));
+    } else {
+        log(name(seat) + QStringLiteral(" is rolling..."));
+    }
+}
+
+void TurnFlow::hisroll(const QString& args) {
+    wire::TextFields f(args);
+    int roller = 0, points = 0;
+    std::array<int, 4> dice{};
+    if (!readSeat(f, roller)) return;
+    for (int& die : dice)
+        if (!f.number(0, 1, die)) return;
+    if (!f.number(0, MaxPoints, points)) return;
+    sent_.reset();
+    view_.label_error->clear();
+    view_.clearStatus();
+    const int seat = boardSeat(roller);
+    model_.points(seat) = points;
+    view_.showdice(dice);
+    view_.label_status(seat)->setText(points == 1 ? QStringLiteral("1 point")
+                                                  : QStringLiteral("%1 points").arg(points));
+    if (seat == link_.myseat()) {
+        if (points == 0)
+            log(QStringLiteral("You rolled a nil"));
+        else if (points == 1)
+            log(QStringLiteral("Choose a chip to move 1 space"));
+        else
+            log(QStringLiteral("Choose a chip to move %1 spaces").arg(points));
+    } else if (points == 0) {
+        log(name(seat) + QStringLiteral(" rolled a nil"));
+    } else if (points == 1) {
+        log(name(seat) + QStringLiteral(" is moving a chip 1 space."));
+    } else {
+        log(name(seat) + QStringLiteral(" is moving a chip %1 spaces.").arg(points));
+    }
+    link_.playsounds(QStringLiteral("dice"));
+}
+
+void TurnFlow::moveit(const QString& args) {
+    wire::TextFields f(args);
+    int mover = 0, chip = 0, square = 0;
+    if (!readSeat(f, mover) || !f.number(1, ChipCount, chip) ||
+        !f.number(StartSquare, HomeSquare, square))
+        return;
+    const bool entered = flag(f), home = flag(f), capture = flag(f), rosette = flag(f);
+    sent_.reset();
+    const int seat = boardSeat(mover);
+    setChip(seat, chip, square);
+    const QString who = name(seat);
+    if (entered)
+        log(who + QStringLiteral(" brought a chip out and will roll again."));
+    else if (home)
+        log(who + QStringLiteral(" put a chip in and will roll again."));
+    else if (capture)
+        log(who + QStringLiteral(" sent a chip back and will roll again."));
+    else if (rosette)
+        log(who + QStringLiteral(" landed on a rosette and will roll again."));
+    else
+        log(who + QStringLiteral(" 's turn is over.."));
+    link_.playsounds(QStringLiteral("movechip"));
+}
+
+void TurnFlow::moveback(const QString& args) {
+    wire::TextFields f(args);
+    int mover = 0, victim = 0, chip = 0;
+    if (!readSeat(f, mover) || !readSeat(f, victim) || !f.number(1, ChipCount, chip)) return;
+    mover = boardSeat(mover);
+    victim = boardSeat(victim);
+    setChip(victim, chip, StartSquare);
+    if (victim == link_.myseat()) {
+        log(QStringLiteral("Your chip got sent back to start by ") + name(mover) +
+            QStringLiteral("."));
+        link_.playsounds(QStringLiteral("sentback"));
+    } else {
+        log(name(mover) + QStringLiteral(" sent ") + name(victim) +
+            QStringLiteral("'s chip back to start."));
+        link_.playsounds(QStringLiteral("putback"));
+    }
+}
+
+void TurnFlow::unable(const QString& args) {
+    wire::TextFields f(args);
+    int seat = 0;
+    if (!readSeat(f, seat)) return;
+    if (seat == link_.myseat()) {
+        log(QStringLiteral("You are unable to move.. ending turn.."));
+        link_.playsounds(QStringLiteral("unable"));
+    } else {
+        log(name(boardSeat(seat)) + QStringLiteral(" is unable to move.. ending turn.."));
+    }
+}
+
+void TurnFlow::error(const QString& args) {
+    wire::TextFields f(args);
+    const int seat = f.number();
+    const int code = f.number();
+    if (seat != link_.myseat()) return;
+    if (code >= 1 && code <= 3) view_.label_error->setText(InvalidMove);
+    link_.playsounds(QStringLiteral("invalid"));
+    // The host kept the turn and the points: give them back so the player can
+    // choose another chip rather than wait for a message that never comes.
+    if (sent_) {
+        model_.points(sent_->seat) = sent_->points;
+        model_.whoseturn = sent_->whoseturn;
+        sent_.reset();
+    }
+}
+
+void TurnFlow::winner(const QString& args) {
+    wire::TextFields f(args);
+    int seat = 0;
+    if (!readSeat(f, seat)) return;
+    seat = boardSeat(seat);
+    sent_.reset();
+    view_.label_error->clear();
+    link_.playsounds(QStringLiteral("winner"));
+    const QString won = name(seat) + QStringLiteral(" has Won the Game!");
+    view_.label_winner1->setText(won);
+    view_.label_winner2->setText(won);
+    view_.panel_winner->show();
+    view_.panel_winner->raise();
+    link_.addlinetochat(QStringLiteral("0+") + won);
+    if (link_.ishost()) view_.button_start->show();
+    const int me = link_.myseat();
+    if (validSeat(me)) link_.addgame(seat == me ? QStringLiteral("addtomine") : name(seat));
+}
+
+} // namespace board
