@@ -1,0 +1,143 @@
+// The command line decides what a copy listens on and connects to; checked
+// on the real program through its ports.
+#include <QProcess>
+#include <QTcpServer>
+#include <QTest>
+
+#include "catalogue.h"
+#include "raw_client.h"
+#include "raw_host.h"
+
+namespace {
+// Counts connections to the lobby's presence port.
+struct LobbyProbe {
+    QTcpServer server;
+    int connections = 0;
+    bool listen() {
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            while (server.nextPendingConnection())
+                ++connections;
+        });
+        return server.listen(QHostAddress::LocalHost, wire::LobbyPort);
+    }
+};
+
+bool portTaken(quint16 port) {
+    QTcpServer probe;
+    return !probe.listen(QHostAddress::Any, port);
+}
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void hostingListensAndOpensLobbyConnection();
+    void soloListensWithoutLobbyConnection();
+    void joiningConnectsAndDoesNotListen_data();
+    void joiningConnectsAndDoesNotListen();
+    void twoParametersConnectNowhere();
+    void lostHostEndsProgramCleanly();
+
+private:
+    void launch(const QStringList& args);
+    QProcess program;
+};
+
+void TestStartup::init() {
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(env);
+}
+
+void TestStartup::cleanup() {
+    if (program.state() != QProcess::NotRunning) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!portTaken(wire::GamePort), 10000);
+}
+
+void TestStartup::launch(const QStringList& args) {
+    program.start(QStringLiteral(KELVOA_BINARY), args);
+    QVERIFY(program.waitForStarted(5000));
+}
+
+void TestStartup::hostingListensAndOpensLobbyConnection() {
+    LobbyProbe lobby;
+    QVERIFY(lobby.listen());
+    launch({"Alice", "remote.invalid", "true", "ignored-fourth"});
+    // Its own client took connection 1, so the next one is 2.
+    QTRY_VERIFY_WITH_TIMEOUT(portTaken(wire::GamePort), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(lobby.connections, 1, 10000);
+    QTcpSocket raw;
+    raw.connectToHost(QHostAddress::LocalHost, wire::GamePort);
+    QVERIFY(raw.waitForConnected(5000));
+    QByteArray bytes;
+    QTRY_VERIFY_WITH_TIMEOUT((bytes += raw.readAll()).endsWith('\xff'), 5000);
+    // The first bytes are exactly the number and one terminator (what follows
+    // are broadcasts, which reach every connected slot).
+    QCOMPARE(bytes.left(bytes.indexOf('\xff') + 1), QByteArray("CMD_sendlogininfo+2\xff"));
+}
+
+void TestStartup::soloListensWithoutLobbyConnection() {
+    LobbyProbe lobby;
+    QVERIFY(lobby.listen());
+    launch({});
+    QTRY_VERIFY_WITH_TIMEOUT(portTaken(wire::GamePort), 10000);
+    RawClient raw;
+    QTRY_VERIFY_WITH_TIMEOUT(raw.connectTo(wire::GamePort), 10000);
+    QCOMPARE(raw.waitForPrefix("CMD_sendlogininfo"), QByteArray("CMD_sendlogininfo+2"));
+    QTest::qWait(300);
+    QCOMPARE(lobby.connections, 0);
+}
+
+void TestStartup::joiningConnectsAndDoesNotListen_data() {
+    QTest::addColumn<QString>("flag");
+    QTest::newRow("capital True joins") << "True";
+    QTest::newRow("any other text joins") << "x";
+}
+
+void TestStartup::joiningConnectsAndDoesNotListen() {
+    QFETCH(QString, flag);
+    LobbyProbe lobby;
+    QVERIFY(lobby.listen());
+    RawHost host; // we are the host on 7772: the program must come to us
+    QVERIFY(host.listen(wire::GamePort));
+    launch({"Bob", "127.0.0.1", flag});
+    QVERIFY(host.waitForClient(10000));
+    host.send(wire::sendlogininfo(2));
+    QCOMPARE(host.waitForPrefix("CMD_logininfo"), QByteArray("CMD_logininfo+2+1.0.3+Bob"));
+    QTRY_COMPARE_WITH_TIMEOUT(lobby.connections, 1, 10000);
+    QCOMPARE(host.accepted(), 1);
+}
+
+void TestStartup::twoParametersConnectNowhere() {
+    LobbyProbe lobby;
+    QVERIFY(lobby.listen());
+    RawHost host;
+    QVERIFY(host.listen(wire::GamePort));
+    launch({"Bob", "127.0.0.1"});
+    QTest::qWait(1500);
+    QCOMPARE(host.accepted(), 0);
+    QCOMPARE(lobby.connections, 0);
+    QCOMPARE(program.state(), QProcess::Running);
+}
+
+void TestStartup::lostHostEndsProgramCleanly() {
+    RawHost host;
+    QVERIFY(host.listen(wire::GamePort));
+    launch({"Bob", "127.0.0.1", "x"});
+    QVERIFY(host.waitForClient(10000));
+    host.send(wire::sendlogininfo(2));
+    QVERIFY(!host.waitForPrefix("CMD_logininfo").isEmpty());
+    host.dropClient();
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "test_startup.moc"
