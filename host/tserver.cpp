@@ -21,6 +21,12 @@ TServer::TServer(QObject* parent) : QObject(parent) {
     // One message per tick, but only while there is something to hand over.
     socktimer.setInterval(SocktimerMs);
     connect(&socktimer, &QTimer::timeout, this, &TServer::socktimerTimer);
+
+    // Both pacing timers are one-shot and stay stopped until the game needs them.
+    Timer1.setSingleShot(true);
+    computertimer.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TServer::Timer1Timer);
+    connect(&computertimer, &QTimer::timeout, this, &TServer::computertimerTimer);
 }
 
 TServer::~TServer() {
@@ -114,7 +120,7 @@ void TServer::departed(int n) {
     p.watchonly = false;
     framers[n].clear();
     // The hosting user's own client only leaves when the whole program ends.
-    if (gameon && n == currentplayer && n != 1) handOverToComputer(n);
+    if (game.gameon() && n == game.currentplayer() && n != 1) handOverToComputer(n);
 }
 
 void TServer::socktimerTimer() {
@@ -192,7 +198,7 @@ void TServer::receivedlogininfo(int conn, wire::Fields& f) {
         if (players[1].connected) sendTo(1, wire::havewrongversion(name));
         sendTo(n, wire::wrongversion());
     }
-    if (gameon) sendGameStats(n);
+    if (game.gameon()) sendGameStats(n);
 }
 
 void TServer::kickhim(int conn, wire::Fields& f) {
@@ -235,9 +241,9 @@ void TServer::justwatch(int conn, wire::Fields& f) {
     if (value == "2") {
         players[seat].watchonly = false;
         broadcast(wire::justwatching(seat, 2));
-    } else if (value == "1" && gameon) {
+    } else if (value == "1" && game.gameon()) {
         players[seat].watchonly = true;
         broadcast(wire::justwatching(seat, 1));
-        if (seat == currentplayer) handOverToComputer(seat);
+        if (seat == game.currentplayer()) handOverToComputer(seat);
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The game host: accepts up to nine connections, logs them in, relays chat
-// and chatter sounds, removes connections on the hosting user's request and
-// marks seats as just watching. It never touches a widget.
+// and chatter sounds, removes connections on the hosting user's request,
+// marks seats as just watching, and referees the game on top of rules::Game,
+// playing every seat that no user plays. It never touches a widget.
 //
 // Every queued message remembers the connection it arrived on, and the host
 // judges in the same order every time: who is asking (the sender field must
@@ -13,17 +14,16 @@
 #include <array>
 #include <deque>
 
+#include "dice.h"
 #include "framing.h"
+#include "rules_game.h"
 #include "tsock.h"
 
 struct TPlayerSlot {
     QByteArray name;
     bool connected = false;
     TSock* endpoint = nullptr;
-    bool watchonly = false;
-    int roll = 0;
-    std::array<int, 7> chips{};
-    char phase = 'n';
+    bool watchonly = false; // the computer plays the seat while its user watches
 };
 
 class TServer : public QObject {
@@ -31,6 +31,11 @@ class TServer : public QObject {
 public:
     static constexpr int MaxSlots = 9;
     static constexpr int SocktimerMs = 10;
+    // The longest pace the hosting user may ask for; a longer one is ignored.
+    static constexpr int MaxBotDelayMs = 60000;
+
+    // What computertimer does when it fires.
+    enum ComputerTag { ComputerMoves = 2, ComputerRolls = 3 };
 
     explicit TServer(QObject* parent = nullptr);
     ~TServer() override;
@@ -39,17 +44,27 @@ public:
     void setListening(bool on, const QString& port = QStringLiteral("7772"));
     quint16 listeningPort() const { return Sock1->localPort(); }
 
+    // Where the dice come from; nullptr goes back to the process-wide fair dice.
+    // The source must outlive its use by the host.
+    void setDiceSource(rules::DiceSource* source);
+
+    // A seat that no user plays: nobody holds its slot, or its user only watches.
+    bool computerPlayed(int seat) const;
+
     // ---- state shared with the rules and the computer player ----
     std::array<TPlayerSlot, MaxSlots + 1> players{}; // slots 1..9
     int slotcount = 0;
-    bool gameon = false;
-    int currentplayer = 0;
+    // The game: whose turn, each seat's phase, points and chips, the last dice.
+    rules::Game game;
+    // The computer's pace in ms; 0 (until the hosting user sets it) never fires.
     int botdelay = 0;
-    std::array<int, 4> dice{};
 
     TSock* Sock1;
     TSock* tempsock;
     QTimer socktimer;
+    QTimer Timer1;        // passes the turn after a roll without a move
+    QTimer computertimer; // the computer's next roll or move
+    int computertimerTag = 0;
 
     std::size_t queued() const { return receivedlist.size(); }
 
@@ -64,6 +79,17 @@ private:
     void rolldice(int conn, wire::Fields& f);
     void movepiece(int conn, wire::Fields& f);
     void botspeed(int conn, wire::Fields& f);
+    void findplayer();
+    void announceTurn(int seat);
+    void rollFor(int seat);
+    void moveFor(int seat, int chip);
+    void computertimerTimer();
+    void Timer1Timer();
+    void computerroll(int seat);
+    void computermove(int seat);
+    void startComputer(ComputerTag tag);
+    void startPass();
+    void stopGameTimers();
 
     void sendTo(int slot, const QByteArray& text);
     void broadcast(const QByteArray& text);
@@ -91,4 +117,6 @@ private:
 
     std::deque<Queued> receivedlist;
     std::array<wire::Framer, MaxSlots + 1> framers{};
+    rules::RandomDice randomDice;
+    rules::DiceSource* diceSource = &randomDice;
 };
