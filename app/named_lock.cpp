@@ -9,7 +9,10 @@
 
 namespace {
 QString lockPath(const QString& name) {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Asking Qt for the runtime folder when none is set only produces a warning.
+    QString dir = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+                      ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+                      : QString();
     if (dir.isEmpty()) dir = QDir::tempPath();
     return dir + QLatin1Char('/') + name + QLatin1String(".lock");
 }

@@ -1,0 +1,161 @@
+// The main window's own rules: creation values, menu, size limits, screen
+// location and what closing stores.
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "named_lock.h"
+#include "tchat.h"
+
+class TestTchatWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void creationValues();
+    void menuItems();
+    void minimumClientSize();
+    void panelKeepsItsProportionalPlace();
+    void resetScreenLocation();
+    void closingStoresOnlyChangedBounds();
+    void closingShrinksOversizedBounds();
+    void namedLockIsVisibleToOthers();
+};
+
+void TestTchatWindow::creationValues() {
+    Tchat chat({});
+    QCOMPARE(chat.windowTitle(), QStringLiteral("KELVOA"));
+    QCOMPARE(chat.inisection, QStringLiteral("Kelvoa"));
+    QCOMPARE(chat.defaultwidth, 731);
+    QCOMPARE(chat.defaultheight, 567);
+    QCOMPARE(chat.seatcount, 2);
+    QCOMPARE(chat.linkcounter, -1);
+    QVERIFY(!chat.ishost);
+    QCOMPARE(chat.myseat, 0);
+    QVERIFY(!chat.loggedin);
+    chat.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chat));
+    QCOMPARE(chat.pos(), QPoint(9, 5));
+    // 723 x 521 asked for; the minimum height of 523 wins.
+    QCOMPARE(chat.centralWidget()->size(), QSize(723, 523));
+    QCOMPARE(chat.panel_board->x(), 11);
+    QVERIFY(qAbs(chat.panel_board->y() - 5) <= 1);
+    QCOMPARE(chat.panel_board->size(), QSize(702, 511));
+    QCOMPARE(chat.label_playername1->text(), QStringLiteral("<Waiting>"));
+    QVERIFY(!chat.StartGame1->isEnabled());
+}
+
+void TestTchatWindow::menuItems() {
+    Tchat chat({});
+    QStringList captions;
+    for (QAction* top : chat.menuBar()->actions())
+        for (QAction* a : top->menu()->actions())
+            captions << a->text();
+    QCOMPARE(captions,
+             (QStringList{"Start Game", "Exit", "Play Sounds", "Play Chatter Sounds", "Turn Sound",
+                          "Bot Speed", "Text Color", "Text Size", "Scroll Chat Off",
+                          "Clear Main Chat", "Reset Screen Location", "Just Watch", "View Tally",
+                          "Spy List", "Phrase List", "Content", "About"}));
+    QVERIFY(chat.PlaySounds1->isChecked());
+    QVERIFY(!chat.PlayChatterSounds1->isChecked());
+    QVERIFY(chat.Classic1->isChecked());
+    QVERIFY(chat.Normal1->isChecked());
+    QCOMPARE(chat.ScrollChatOff1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(chat.Content1->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+void TestTchatWindow::minimumClientSize() {
+    Tchat chat({});
+    chat.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chat));
+    chat.resize(300, 200);
+    QTRY_COMPARE(chat.centralWidget()->size(), QSize(717, 523));
+}
+
+void TestTchatWindow::panelKeepsItsProportionalPlace() {
+    Tchat chat({});
+    chat.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chat));
+    const int menu = chat.height() - chat.centralWidget()->height();
+    chat.resize(723 * 2, 521 * 2 + menu);
+    QTRY_COMPARE(chat.centralWidget()->size(), QSize(1446, 1042));
+    // The panel's centre stays at the same share of the client area.
+    const QPoint centre = chat.panel_board->geometry().center();
+    QVERIFY(qAbs(centre.x() - 2 * 362) <= 2);
+    QVERIFY(qAbs(centre.y() - 2 * 260) <= 2);
+    QCOMPARE(chat.panel_board->size(), QSize(702, 511));
+}
+
+void TestTchatWindow::resetScreenLocation() {
+    Tchat chat({});
+    chat.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chat));
+    chat.move(200, 150);
+    chat.ResetScreenLocation1->trigger();
+    QTRY_COMPARE(chat.bounds(), (WindowBounds{3, 3, 731, 567}));
+}
+
+void TestTchatWindow::closingStoresOnlyChangedBounds() {
+    int writes = 0;
+    {
+        // Settings never read: the user's stored bounds are left alone.
+        Tchat chat({});
+        chat.saveSettings = [&] { ++writes; };
+        chat.show();
+        chat.close();
+        QCOMPARE(writes, 0);
+    }
+    {
+        Tchat chat({});
+        chat.saveSettings = [&] { ++writes; };
+        chat.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chat));
+        chat.settingsRead = true;
+        chat.savedbounds = chat.bounds();
+        chat.close();
+        QCOMPARE(writes, 0); // unchanged since read
+    }
+    {
+        Tchat chat({});
+        chat.saveSettings = [&] { ++writes; };
+        chat.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chat));
+        chat.settingsRead = true;
+        chat.savedbounds = {3, 3, 731, 567};
+        chat.move(40, 50);
+        QTRY_COMPARE(chat.bounds().left, 40);
+        chat.close();
+        QCOMPARE(writes, 1);
+        QCOMPARE(chat.savedbounds.left, 40);
+        QCOMPARE(chat.savedbounds.top, 50);
+    }
+}
+
+void TestTchatWindow::closingShrinksOversizedBounds() {
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    Tchat chat({});
+    chat.saveSettings = [] {};
+    chat.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chat));
+    chat.settingsRead = true;
+    chat.setBounds({0, 0, work.width() + 100, 600});
+    QTRY_COMPARE(chat.bounds().width, work.width() + 100);
+    chat.close();
+    // Once, 15 pixels, not clamped to the work area.
+    QCOMPARE(chat.savedbounds.width, work.width() + 85);
+    QCOMPARE(chat.savedbounds.height, 600);
+}
+
+void TestTchatWindow::namedLockIsVisibleToOthers() {
+    const QString name = QStringLiteral("kelvoa-test-%1").arg(QCoreApplication::applicationPid());
+    QVERIFY(!NamedLock::isHeld(name));
+    {
+        NamedLock first(name);
+        NamedLock second(name); // a second copy starts normally
+        QVERIFY(NamedLock::isHeld(name));
+    }
+    QVERIFY(!NamedLock::isHeld(name));
+}
+
+QTEST_MAIN(TestTchatWindow)
+#include "test_tchat_window.moc"
