@@ -9,6 +9,11 @@
 #include "named_lock.h"
 #include "tchat.h"
 
+// Name and address only: the window loads and connects nowhere.
+static QStringList idle() {
+    return {QStringLiteral("Tester"), QStringLiteral("nowhere")};
+}
+
 class TestTchatWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -23,7 +28,7 @@ private slots:
 };
 
 void TestTchatWindow::creationValues() {
-    Tchat chat({});
+    Tchat chat(idle());
     QCOMPARE(chat.windowTitle(), QStringLiteral("KELVOA"));
     QCOMPARE(chat.inisection, QStringLiteral("Kelvoa"));
     QCOMPARE(chat.defaultwidth, 731);
@@ -46,7 +51,7 @@ void TestTchatWindow::creationValues() {
 }
 
 void TestTchatWindow::menuItems() {
-    Tchat chat({});
+    Tchat chat(idle());
     QStringList captions;
     for (QAction* top : chat.menuBar()->actions())
         for (QAction* a : top->menu()->actions())
@@ -65,7 +70,7 @@ void TestTchatWindow::menuItems() {
 }
 
 void TestTchatWindow::minimumClientSize() {
-    Tchat chat({});
+    Tchat chat(idle());
     chat.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chat));
     chat.resize(300, 200);
@@ -73,7 +78,7 @@ void TestTchatWindow::minimumClientSize() {
 }
 
 void TestTchatWindow::panelKeepsItsProportionalPlace() {
-    Tchat chat({});
+    Tchat chat(idle());
     chat.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chat));
     const int menu = chat.height() - chat.centralWidget()->height();
@@ -87,7 +92,7 @@ void TestTchatWindow::panelKeepsItsProportionalPlace() {
 }
 
 void TestTchatWindow::resetScreenLocation() {
-    Tchat chat({});
+    Tchat chat(idle());
     chat.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chat));
     chat.move(200, 150);
@@ -99,14 +104,14 @@ void TestTchatWindow::closingStoresOnlyChangedBounds() {
     int writes = 0;
     {
         // Settings never read: the user's stored bounds are left alone.
-        Tchat chat({});
+        Tchat chat(idle());
         chat.saveSettings = [&] { ++writes; };
         chat.show();
         chat.close();
         QCOMPARE(writes, 0);
     }
     {
-        Tchat chat({});
+        Tchat chat(idle());
         chat.saveSettings = [&] { ++writes; };
         chat.show();
         QVERIFY(QTest::qWaitForWindowExposed(&chat));
@@ -116,7 +121,7 @@ void TestTchatWindow::closingStoresOnlyChangedBounds() {
         QCOMPARE(writes, 0); // unchanged since read
     }
     {
-        Tchat chat({});
+        Tchat chat(idle());
         chat.saveSettings = [&] { ++writes; };
         chat.show();
         QVERIFY(QTest::qWaitForWindowExposed(&chat));
@@ -133,7 +138,7 @@ void TestTchatWindow::closingStoresOnlyChangedBounds() {
 
 void TestTchatWindow::closingShrinksOversizedBounds() {
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
-    Tchat chat({});
+    Tchat chat(idle());
     chat.saveSettings = [] {};
     chat.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chat));
