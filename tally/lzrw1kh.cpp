@@ -131,7 +131,8 @@ int TLZR::decompressPiece(const uint8_t* src, int len, uint8_t* dst) {
         return len - 1;
     }
     if (len < 3) return 0;
-    unsigned control = (unsigned{src[1]} << 8) | src[2];
+    // The control word sits left-aligned; `bits` of it are still to be used.
+    uint32_t control = ((uint32_t{src[1]} << 8) | src[2]) << 16;
     int bits = 16;
     int pos = 3;
     int out = 0;
@@ -139,39 +140,49 @@ int TLZR::decompressPiece(const uint8_t* src, int len, uint8_t* dst) {
         if (bits == 0) {
             // A control word with no item after it governs nothing.
             if (pos + 2 >= len) break;
-            control = (unsigned{src[pos]} << 8) | src[pos + 1];
+            control = ((uint32_t{src[pos]} << 8) | src[pos + 1]) << 16;
             pos += 2;
             bits = 16;
         }
-        if ((control & 0x8000) == 0) {
-            if (out >= PieceSize) return -1;
-            dst[out++] = src[pos++];
-        } else {
-            if (pos + 2 > len) return -1;
-            const unsigned k = (unsigned{src[pos]} << 8) | src[pos + 1];
-            const int offset = static_cast<int>(k >> 4);
-            if (offset != 0) {
-                const int count = static_cast<int>(k & 15) + MinCopy;
-                if (offset > out || out + count > PieceSize) return -1;
-                uint8_t* to = dst + out;
-                const uint8_t* from = to - offset;
-                if (offset >= MaxCopy) {
-                    // Disjoint: copy a whole stride, the slack takes the rest.
-                    std::memcpy(to, from, MaxCopy);
-                } else {
-                    for (int i = 0; i < count; ++i)
-                        to[i] = from[i];
-                }
-                out += count;
-                pos += 2;
+        // Consecutive literal items are copied together.
+        int literals = std::countl_zero(control | (1u << (31 - bits)));
+        if (literals > 0) {
+            literals = std::min(literals, len - pos);
+            if (out + literals > PieceSize) return -1;
+            if (pos + 16 <= len)
+                std::memcpy(dst + out, src + pos, 16); // the slack takes the rest
+            else
+                std::memcpy(dst + out, src + pos, static_cast<size_t>(literals));
+            out += literals;
+            pos += literals;
+            bits -= literals;
+            control <<= literals;
+            continue;
+        }
+        if (pos + 2 > len) return -1;
+        const unsigned k = (unsigned{src[pos]} << 8) | src[pos + 1];
+        const int offset = static_cast<int>(k >> 4);
+        if (offset != 0) {
+            const int count = static_cast<int>(k & 15) + MinCopy;
+            if (offset > out || out + count > PieceSize) return -1;
+            uint8_t* to = dst + out;
+            const uint8_t* from = to - offset;
+            if (offset >= MaxCopy) {
+                // Disjoint: copy a whole stride, the slack takes the rest.
+                std::memcpy(to, from, MaxCopy);
             } else {
-                if (pos + 4 > len) return -1;
-                const int count = ((int{src[pos + 1]} << 8) | src[pos + 2]) + MinRun;
-                if (out + count > PieceSize) return -1;
-                std::memset(dst + out, src[pos + 3], static_cast<size_t>(count));
-                out += count;
-                pos += 4;
+                for (int i = 0; i < count; ++i)
+                    to[i] = from[i];
             }
+            out += count;
+            pos += 2;
+        } else {
+            if (pos + 4 > len) return -1;
+            const int count = ((int{src[pos + 1]} << 8) | src[pos + 2]) + MinRun;
+            if (out + count > PieceSize) return -1;
+            std::memset(dst + out, src[pos + 3], static_cast<size_t>(count));
+            out += count;
+            pos += 4;
         }
         control <<= 1;
         --bits;
