@@ -27,6 +27,7 @@ private slots:
     void chipClick();
     void secondClickBeforeAnswerDoesNothing();
     void hostRefusalGivesTheMoveBack();
+    void handedOverSeatMovesSeatOneChips();
     void rollButton_data();
     void rollButton();
     void startButton();
@@ -278,6 +279,29 @@ void TestTurnFlow::hostRefusalGivesTheMoveBack() {
     flow->error(QStringLiteral("1+9+"));
     QCOMPARE(link.cues, QStringList{"invalid"});
     QVERIFY(view->label_error->text().isEmpty());
+}
+
+void TestTurnFlow::handedOverSeatMovesSeatOneChips() {
+    view->setOwnerMarks(1, QStringLiteral("3"));
+    link.seat = 3;
+    flow->getnextplayer(QStringLiteral("3+"));
+    flow->button_roll1Click();
+    QCOMPARE(link.sent, QList<QByteArray>{QByteArray("CMD_rolldice+3+")});
+    flow->hisroll(QStringLiteral("3+1+0+0+0+1+"));
+    QCOMPARE(flow->model().points(1), 1);
+    link.forget();
+    flow->image_p11Click(view->image_p(1, 4));
+    QCOMPARE(link.sent, QList<QByteArray>{QByteArray("CMD_movepiece+3+4+")});
+
+    // Seat 1's own user no longer owns those chips.
+    link = RecordingLink{};
+    flow->getnextplayer(QStringLiteral("1+"));
+    flow->button_roll1Click();
+    flow->hisroll(QStringLiteral("1+1+0+0+0+1+"));
+    link.forget();
+    flow->image_p11Click(view->image_p(1, 4));
+    QVERIFY(link.sent.isEmpty());
+    QCOMPARE(view->label_error->text(), QStringLiteral("Invalid Move"));
 }
 
 void TestTurnFlow::rollButton_data() {
