@@ -1,7 +1,7 @@
 #pragma once
 // A sound sink that remembers what it was asked to play instead of making
 // noise, for tests of anything that plays cues.
-#include "../../app/sound_player.h"
+#include "sound_player.h"
 
 #include <QStringList>
 
