@@ -281,16 +281,19 @@ struct Encoder {
     // The first N - F positions hold spaces; the rest, including the copy of
     // the ring's start kept behind its end, begins as zero bytes.
     uint8_t text[N + F - 1 + Slack] = {};
-    int16_t lson[N + 1];
-    int16_t rson[N + 257];
+    // Both children of a node side by side, so that the search picks one by
+    // the comparison instead of by a jump; nodes N + 1 .. N + 256 are roots.
+    int16_t kid[N + 257][2];
     int16_t dad[N + 1];
+    int16_t& lson(int i) { return kid[i][0]; }
+    int16_t& rson(int i) { return kid[i][1]; }
     int matchPosition = 0;
     int matchLength = 0;
     Huffman huff;
 
     void initTree() {
         for (int i = N + 1; i <= N + 256; ++i)
-            rson[i] = Nil;
+            rson(i) = Nil;
         for (int i = 0; i < N; ++i)
             dad[i] = Nil;
     }
@@ -319,26 +322,17 @@ struct Encoder {
         int cmp = 1;
         const uint8_t* key = &text[r];
         int p = N + 1 + key[0];
-        rson[r] = lson[r] = Nil;
+        rson(r) = lson(r) = Nil;
         matchLength = 0;
         for (;;) {
-            if (cmp >= 0) {
-                if (rson[p] != Nil) {
-                    p = rson[p];
-                } else {
-                    rson[p] = static_cast<int16_t>(r);
-                    dad[r] = static_cast<int16_t>(p);
-                    return;
-                }
-            } else {
-                if (lson[p] != Nil) {
-                    p = lson[p];
-                } else {
-                    lson[p] = static_cast<int16_t>(r);
-                    dad[r] = static_cast<int16_t>(p);
-                    return;
-                }
+            const int dir = cmp >= 0 ? 1 : 0;
+            const int next = kid[p][dir];
+            if (next == Nil) {
+                kid[p][dir] = static_cast<int16_t>(r);
+                dad[r] = static_cast<int16_t>(p);
+                return;
             }
+            p = next;
             const int i = firstDifference(key, &text[p]);
             if (i < F) cmp = int{key[i]} - int{text[p + i]};
             if (i > Threshold) {
@@ -353,43 +347,43 @@ struct Encoder {
         }
         // A full-length match: r takes p's place in the tree.
         dad[r] = dad[p];
-        lson[r] = lson[p];
-        rson[r] = rson[p];
-        dad[lson[p]] = static_cast<int16_t>(r);
-        dad[rson[p]] = static_cast<int16_t>(r);
-        if (rson[dad[p]] == p)
-            rson[dad[p]] = static_cast<int16_t>(r);
+        lson(r) = lson(p);
+        rson(r) = rson(p);
+        dad[lson(p)] = static_cast<int16_t>(r);
+        dad[rson(p)] = static_cast<int16_t>(r);
+        if (rson(dad[p]) == p)
+            rson(dad[p]) = static_cast<int16_t>(r);
         else
-            lson[dad[p]] = static_cast<int16_t>(r);
+            lson(dad[p]) = static_cast<int16_t>(r);
         dad[p] = Nil;
     }
 
     void deleteNode(int p) {
         if (dad[p] == Nil) return;
         int q;
-        if (rson[p] == Nil) {
-            q = lson[p];
-        } else if (lson[p] == Nil) {
-            q = rson[p];
+        if (rson(p) == Nil) {
+            q = lson(p);
+        } else if (lson(p) == Nil) {
+            q = rson(p);
         } else {
-            q = lson[p];
-            if (rson[q] != Nil) {
+            q = lson(p);
+            if (rson(q) != Nil) {
                 do {
-                    q = rson[q];
-                } while (rson[q] != Nil);
-                rson[dad[q]] = lson[q];
-                dad[lson[q]] = dad[q];
-                lson[q] = lson[p];
-                dad[lson[p]] = static_cast<int16_t>(q);
+                    q = rson(q);
+                } while (rson(q) != Nil);
+                rson(dad[q]) = lson(q);
+                dad[lson(q)] = dad[q];
+                lson(q) = lson(p);
+                dad[lson(p)] = static_cast<int16_t>(q);
             }
-            rson[q] = rson[p];
-            dad[rson[p]] = static_cast<int16_t>(q);
+            rson(q) = rson(p);
+            dad[rson(p)] = static_cast<int16_t>(q);
         }
         dad[q] = dad[p];
-        if (rson[dad[p]] == p)
-            rson[dad[p]] = static_cast<int16_t>(q);
+        if (rson(dad[p]) == p)
+            rson(dad[p]) = static_cast<int16_t>(q);
         else
-            lson[dad[p]] = static_cast<int16_t>(q);
+            lson(dad[p]) = static_cast<int16_t>(q);
         dad[p] = Nil;
     }
 
