@@ -1,0 +1,57 @@
+// Feeds arbitrary bytes to both decoders (a bare fast piece and the whole
+// container, either signature) and checks that both coders give back what
+// they were given.
+#include "lzrw1.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A header may promise up to 4 GiB; the good decoder would produce all of it
+// from zero bits. Keep the runs short.
+constexpr quint32 MaxPromised = 1 << 20;
+
+void decodePiece(const uint8_t* data, size_t size) {
+    if (size > TLZR::MaxEncoded) return;
+    // Exactly the room the decoder is allowed to use, so any overrun trips
+    // the address sanitizer.
+    auto out = std::make_unique<uint8_t[]>(TLZR::PieceSize + TLZR::Slack);
+    const int n = TLZR::decompressPiece(data, static_cast<int>(size), out.get());
+    if (n > TLZR::PieceSize) std::abort();
+}
+
+void decodeContainer(const QByteArray& bytes) {
+    if (bytes.size() >= 8) {
+        quint32 promised;
+        std::memcpy(&promised, bytes.constData() + 4, 4);
+        if (promised > MaxPromised) return;
+    }
+    try {
+        const QByteArray out = Tlzrw1::decompressData(bytes);
+        if (bytes.size() >= 8) {
+            quint32 promised;
+            std::memcpy(&promised, bytes.constData() + 4, 4);
+            if (static_cast<quint32>(out.size()) != promised)
+                std::abort(); // success must mean the promised size
+        }
+    } catch (const ELzrw1Exception&) {
+    }
+}
+
+void roundTrip(const QByteArray& bytes) {
+    for (TCompressMode mode : {TCompressMode::Fast, TCompressMode::Good}) {
+        if (Tlzrw1::decompressData(Tlzrw1::compressData(bytes, mode)) != bytes) std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    decodePiece(data, size);
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    decodeContainer(bytes);
+    roundTrip(bytes);
+    return 0;
+}
