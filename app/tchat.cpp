@@ -45,8 +45,20 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
 
+    sounds_ = std::make_unique<SoundPlayer>();
+    phrases = {QStringLiteral("Way To Go!"),
+               QStringLiteral("Good One!"),
+               QStringLiteral("Nice Try!"),
+               QStringLiteral("Excellent!"),
+               QStringLiteral("Brilliant!"),
+               QStringLiteral("Wow, WTG!"),
+               QStringLiteral("Thanks!"),
+               QStringLiteral("Way To Go Teamie!"),
+               QStringLiteral("Good Game Everyone!")};
+
     buildMenu();
     buildPanel();
+    wireSettingsMenu();
 
     handlers_ = {
         {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},
@@ -349,7 +361,7 @@ void Tchat::storeBoundsOnClose() {
         if (b.height > work.height()) b.height -= 15;
     }
     savedbounds = b;
-    if (saveSettings) saveSettings();
+    saveinifile();
 }
 
 void Tchat::closeEvent(QCloseEvent* e) {
@@ -363,4 +375,12 @@ void Tchat::closeEvent(QCloseEvent* e) {
 
 void Tchat::playsounds(const QString& cue) {
     if (onCue) onCue(cue);
+    sounds_->playsounds(cue);
+}
+
+void Tchat::setSoundSink(std::unique_ptr<SoundSink> sink) {
+    auto fresh = std::make_unique<SoundPlayer>(std::move(sink));
+    fresh->setPlaySounds(sounds_->playSounds());
+    fresh->setChatterSounds(sounds_->chatterSounds());
+    sounds_ = std::move(fresh);
 }

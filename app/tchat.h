@@ -21,6 +21,8 @@
 #include "dialogs.h"
 #include "framing.h"
 #include "named_lock.h"
+#include "settings.h"
+#include "sound_player.h"
 #include "tsock.h"
 
 class Tspylist;
@@ -156,14 +158,23 @@ public:
     void send(const QByteArray& text);
 
     // Game cue requests ("entered", "dice", ...); played by the sound player.
-    std::function<void(const QString&)> onCue;
+    std::function<void(const QString&)> onCue; // also told, for tests
     void playsounds(const QString& cue);
+    SoundPlayer& sounds() { return *sounds_; }
+    void setSoundSink(std::unique_ptr<SoundSink> sink);
 
-    // Seam for the settings write at close (true when something was written).
-    std::function<void()> saveSettings;
-    // Called when the host confirms this client's own seat: the settings are read then.
-    std::function<void()> onSettingsNeeded;
+    // ---- settings (korvanlobby.ini, section "Kelvoa") ----
+    int turnsound = 0; // 0 Classic, 1 New
+    int botspeed = 0;  // milliseconds; 0 until the settings are read
+    int textsize = 8;  // font size of the transcript
+    QString textcolor = QStringLiteral("clBlack");
+    Phrases phrases;
+    QString settingsFolder; // empty: where Settings puts it
     bool settingsRead = false;
+    int settingsWrites = 0;
+    void loadinifile();
+    void saveinifile();
+    void setBotSpeed(BotSpeedItem item);
 
     // Every handled message, for tests that wait on the dispatch.
     int handledCount = 0;
@@ -186,6 +197,9 @@ private:
     void justWatchClick();
     void showWindow(QWidget* w);
     void storeBoundsOnClose();
+    void wireSettingsMenu();
+    void applyTextSize(int size);
+    std::unique_ptr<SoundPlayer> sounds_;
 
     using Handler = void (Tchat::*)(const QString&);
     QHash<QString, Handler> handlers_;

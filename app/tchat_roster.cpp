@@ -103,7 +103,7 @@ void Tchat::newplayerinfo(const QString& rest) {
     const QString name = f.rest();
     if (seat == myseat) {
         addlinetochat(QStringLiteral("0+You are Connected."), systemcolor);
-        if (onSettingsNeeded) onSettingsNeeded();
+        loadinifile();
     } else {
         addlinetochat(QStringLiteral("0+%1 is Connected.").arg(name), systemcolor);
     }

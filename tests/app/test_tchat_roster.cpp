@@ -1,6 +1,7 @@
 // The main window as a client: login, dispatch, the roster of seats and
 // watchers, the host's commands on it, and closing.
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -42,6 +43,7 @@ private:
     std::unique_ptr<Tchat> chat;
     std::unique_ptr<Tspylist> spylist;
     RecordingDialogs dialogs;
+    QTemporaryDir settingsDir;
     QStringList cues;
     int base = 0; // messages handled before the test's own
     int fed = 0;
@@ -67,6 +69,7 @@ void TestTchatRoster::start(int seat, bool hosting) {
     chat->gamePort = QString::number(host->port());
     chat->lobbyPort = "1"; // nothing listens there; the failure goes unnoticed
     chat->setDialogs(&dialogs);
+    chat->settingsFolder = settingsDir.path();
     chat->setWindows({nullptr, nullptr, nullptr, nullptr, spylist.get(), nullptr});
     chat->onCue = [this](const QString& c) { cues.append(c); };
     chat->processparams();
@@ -93,15 +96,13 @@ void TestTchatRoster::drain() {
 
 void TestTchatRoster::loginAndRoster() {
     start(4);
-    int settingsReads = 0;
-    chat->onSettingsNeeded = [&] { ++settingsReads; };
     feed(wire::newplayerinfo(4, "Bob"));
     feed(wire::existingplayers(1, "Alice"));
     feed(wire::existingplayers(2, "Carl+Co"));
     feed(wire::existingplayers(3, "Dee"));
     feed(wire::newplayerinfo(5, "Eve"));
     drain();
-    QCOMPARE(settingsReads, 1);
+    QVERIFY(chat->settingsRead);
     QCOMPARE(chat->label_playername1->text(), QStringLiteral("Alice"));
     QCOMPARE(chat->label_playername2->text(), QStringLiteral("Carl+Co"));
     QCOMPARE(chat->spectators(), (QStringList{"4: Bob", "3: Dee", "5: Eve"}));

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "named_lock.h"
@@ -101,28 +102,28 @@ void TestTchatWindow::resetScreenLocation() {
 }
 
 void TestTchatWindow::closingStoresOnlyChangedBounds() {
-    int writes = 0;
+    QTemporaryDir dir;
     {
         // Settings never read: the user's stored bounds are left alone.
         Tchat chat(idle());
-        chat.saveSettings = [&] { ++writes; };
+        chat.settingsFolder = dir.path();
         chat.show();
         chat.close();
-        QCOMPARE(writes, 0);
+        QCOMPARE(chat.settingsWrites, 0);
     }
     {
         Tchat chat(idle());
-        chat.saveSettings = [&] { ++writes; };
+        chat.settingsFolder = dir.path();
         chat.show();
         QVERIFY(QTest::qWaitForWindowExposed(&chat));
         chat.settingsRead = true;
         chat.savedbounds = chat.bounds();
         chat.close();
-        QCOMPARE(writes, 0); // unchanged since read
+        QCOMPARE(chat.settingsWrites, 0); // unchanged since read
     }
     {
         Tchat chat(idle());
-        chat.saveSettings = [&] { ++writes; };
+        chat.settingsFolder = dir.path();
         chat.show();
         QVERIFY(QTest::qWaitForWindowExposed(&chat));
         chat.settingsRead = true;
@@ -130,7 +131,8 @@ void TestTchatWindow::closingStoresOnlyChangedBounds() {
         chat.move(40, 50);
         QTRY_COMPARE(chat.bounds().left, 40);
         chat.close();
-        QCOMPARE(writes, 1);
+        QCOMPARE(chat.settingsWrites, 1);
+        QCOMPARE(Settings(dir.path()).load().bounds.left(), 40);
         QCOMPARE(chat.savedbounds.left, 40);
         QCOMPARE(chat.savedbounds.top, 50);
     }
@@ -138,8 +140,9 @@ void TestTchatWindow::closingStoresOnlyChangedBounds() {
 
 void TestTchatWindow::closingShrinksOversizedBounds() {
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    QTemporaryDir dir;
     Tchat chat(idle());
-    chat.saveSettings = [] {};
+    chat.settingsFolder = dir.path();
     chat.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chat));
     chat.settingsRead = true;
