@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "catalogue.h"
+#include "tchat_link.h"
 #include "windows.h"
 
 namespace {
@@ -59,6 +60,9 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     buildMenu();
     buildPanel();
     wireSettingsMenu();
+    link_ = std::make_unique<TchatLink>(*this);
+    turnflow = new board::TurnFlow(*view, *link_, this);
+    connect(StartGame1, &QAction::triggered, turnflow, &board::TurnFlow::button_startClick);
 
     handlers_ = {
         {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},
@@ -71,7 +75,20 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
         {QString::fromLatin1(cmd::PlayerDisconnected), &Tchat::playerdisconnected},
         {QString::fromLatin1(cmd::Full), &Tchat::full},
         {QString::fromLatin1(cmd::JustWatching), &Tchat::justwatching},
+        {QString::fromLatin1(cmd::GameStats), &Tchat::gamestats},
     };
+    const std::pair<const char*, void (board::TurnFlow::*)(const QString&)> turn[] = {
+        {cmd::StartGame, &board::TurnFlow::startthegame},
+        {cmd::NextPlayer, &board::TurnFlow::getnextplayer},
+        {cmd::Winner, &board::TurnFlow::winner},
+        {cmd::HisRoll, &board::TurnFlow::hisroll},
+        {cmd::Error, &board::TurnFlow::error},
+        {cmd::MoveIt, &board::TurnFlow::moveit},
+        {cmd::Unable, &board::TurnFlow::unable},
+        {cmd::MoveBack, &board::TurnFlow::moveback},
+    };
+    for (const auto& [word, handler] : turn)
+        turnHandlers_.insert(QString::fromLatin1(word), handler);
 
     centralWidget()->setMinimumSize(PanelWidth + MinMarginX, PanelHeight + MinMarginY);
     move(InitialLeft, InitialTop);
@@ -173,37 +190,15 @@ void Tchat::buildPanel() {
     panel_board->setFixedSize(PanelWidth, PanelHeight);
     panel_board->move(11, 5);
 
-    FlatPanel1 = new QWidget(panel_board);
-    FlatPanel1->setObjectName(QStringLiteral("FlatPanel1"));
-    FlatPanel1->setGeometry(332, 5, 362, 298);
-    FlatPanel1->setAutoFillBackground(true);
-    QPalette pal = FlatPanel1->palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    FlatPanel1->setPalette(pal);
-
-    auto makeLabel = [this](const QString& text, int x, int y, int w, int h) {
-        auto* l = new QLabel(text, FlatPanel1);
-        l->setGeometry(x, y, w, h);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        l->setStyleSheet(QStringLiteral("color: #00ffff;"));
-        return l;
-    };
-    label_playername2 = makeLabel(QStringLiteral("<Waiting>"), 24, 205, 89, 16);
-    label_playername1 = makeLabel(QStringLiteral("<Waiting>"), 24, 20, 89, 16);
-    label_playername1->setTextFormat(Qt::PlainText);
-    label_playername2->setTextFormat(Qt::PlainText);
+    view = new board::BoardView(panel_board);
+    FlatPanel1 = view->FlatPanel1;
+    label_playername1 = view->label_playername1;
+    label_playername2 = view->label_playername2;
     label_playername1->setProperty("seat", 1);
     label_playername2->setProperty("seat", 2);
-    image_eyes1 = makeLabel(QString(), 8, 8, 24, 10);
-    image_eyes2 = makeLabel(QString(), 8, 222, 24, 10);
-    image_eyes1->hide();
-    image_eyes2->hide();
-
-    auto* start = new QPushButton(QStringLiteral("Start Game"), FlatPanel1);
-    start->setGeometry(174, 247, 117, 26);
-    button_start = start;
+    image_eyes1 = view->image_eyes1;
+    image_eyes2 = view->image_eyes2;
+    button_start = view->button_start;
     button_start->hide();
 
     // Only seat 2's name carries the host's commands; seat 1's label runs the
@@ -238,6 +233,8 @@ void Tchat::buildPanel() {
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setGeometry(9, 487, 560, 20);
     mychat->setPlaceholderText(QStringLiteral("<Enter Chat Here>"));
+    // The turn log never keeps the focus: typing goes to the chat line.
+    connect(view->memo_turn, &board::TurnLog::focusWanted, mychat, [this] { mychat->setFocus(); });
 }
 
 void Tchat::placePanel() {

@@ -18,12 +18,15 @@
 #include <functional>
 #include <memory>
 
+#include "board_view.h"
+#include "client_link.h"
 #include "dialogs.h"
 #include "framing.h"
 #include "named_lock.h"
 #include "settings.h"
 #include "sound_player.h"
 #include "tsock.h"
+#include "turn_flow.h"
 
 class Tspylist;
 class Ttallylist;
@@ -85,6 +88,8 @@ public:
 
     // ---- controls ----
     QWidget* panel_board;
+    board::BoardView* view = nullptr; // the board panel and its neighbours
+    board::TurnFlow* turnflow = nullptr;
     QWidget* FlatPanel1;
     QLabel* label_playername1;
     QLabel* label_playername2;
@@ -149,11 +154,17 @@ public:
     void full(const QString& rest);
     void justwatching(const QString& rest);
     void chatrecieved(const QString& rest);
+    void gamestats(const QString& rest);
     void kicking(int seat);
     void preparePopup(int seat);
     void loadchecklist();
     QStringList opponentNames() const;
     QStringList spectators() const;
+    // A finished game for the tally ("addtomine" for an own win); the tally
+    // window records it once it exists.
+    void addgame(const QString& winner);
+    QStringList gamesForTally;
+    void messagebox(const QString& text) { dialogs_->message(this, text); }
     // Sends one message text (the terminator is added here).
     void send(const QByteArray& text);
 
@@ -200,9 +211,11 @@ private:
     void wireSettingsMenu();
     void applyTextSize(int size);
     std::unique_ptr<SoundPlayer> sounds_;
+    std::unique_ptr<board::ClientLink> link_;
 
     using Handler = void (Tchat::*)(const QString&);
     QHash<QString, Handler> handlers_;
+    QHash<QString, void (board::TurnFlow::*)(const QString&)> turnHandlers_;
 
     QStringList params_;
     bool shownOnce_ = false;

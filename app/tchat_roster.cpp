@@ -53,7 +53,12 @@ void Tchat::dispatch(const QString& message) {
     const auto [command, rest] = wire::splitCommand(message);
     if (!command.isEmpty()) {
         const auto it = handlers_.constFind(command);
-        if (it != handlers_.cend()) (this->*(*it))(rest);
+        if (it != handlers_.cend()) {
+            (this->*(*it))(rest);
+        } else {
+            const auto t = turnHandlers_.constFind(command);
+            if (t != turnHandlers_.cend()) (turnflow->*(*t))(rest);
+        }
     }
     ++handledCount;
 }
@@ -216,4 +221,45 @@ QStringList Tchat::spectators() const {
     for (int i = 0; i < windows_.spylist->listbox_spys->count(); ++i)
         out.append(windows_.spylist->listbox_spys->item(i)->text());
     return out;
+}
+
+void Tchat::addgame(const QString& winner) {
+    gamesForTally.append(winner);
+}
+
+void Tchat::gamestats(const QString& rest) {
+    wire::TextFields f(rest);
+    if (f.number() != myseat) return; // another newcomer's snapshot
+    const int seat = f.number();
+    const QString phase = f.next().left(1);
+    const int points = f.number();
+    std::array<int, 4> dice{};
+    for (int& d : dice)
+        d = f.number();
+    if (seat < 1 || seat > 2 || points < 0 || points > 4) return;
+    for (int d : dice)
+        if (d < 0 || d > 1) return;
+    board::BoardModel& model = turnflow->model();
+    model.whoseturn = seat;
+    view->showdice(dice);
+    const QString list = f.rest();
+    if (list != QLatin1String("*")) {
+        wire::TextFields chips(list);
+        while (!chips.atEnd()) {
+            const int s = chips.number();
+            const int k = chips.number();
+            const int q = chips.number();
+            if (s < 1 || s > 2 || k < 1 || k > 7 || q < 0 || q > 16) continue;
+            turnflow->setChip(s, k, q);
+        }
+    }
+    model.pending[seat - 1] = points;
+    if (seat != myseat) {
+        view->memo_turn->addLine(view->seatname(seat) + QStringLiteral("'s turn.."));
+    } else if (phase == QLatin1String("r")) {
+        view->button_roll->show();
+        view->memo_turn->addLine(QStringLiteral("Your turn to roll.."));
+    } else if (phase == QLatin1String("m")) {
+        view->memo_turn->addLine(QStringLiteral("Choose a chip to move %1 spaces.").arg(points));
+    }
 }
