@@ -1,0 +1,154 @@
+// Two main windows, the real host and real loopback sockets: a hosting user
+// and a joining user play a whole game by clicking, as players would.
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "board_model.h"
+#include "dice.h"
+#include "rules.h"
+#include "tchat.h"
+#include "tserver.h"
+
+namespace {
+class QuietDialogs : public Dialogs {
+public:
+    QStringList shown;
+    void message(QWidget*, const QString& text) override { shown.append(text); }
+};
+
+// Plays for one window: rolls when the roll button shows, otherwise clicks
+// the lowest chip that may move. Returns true when it acted.
+bool actFor(Tchat& chat) {
+    board::TurnFlow& flow = *chat.turnflow;
+    const int me = chat.myseat;
+    if (flow.model().whoseturn != me) return false;
+    if (chat.view->button_roll->isVisible()) {
+        QTest::mouseClick(chat.view->button_roll, Qt::LeftButton);
+        return true;
+    }
+    const int points = flow.model().pending[me - 1];
+    if (points <= 0) return false;
+    for (int chip = 1; chip <= 7; ++chip) {
+        if (board::checkMove(flow.model().seatboards[me - 1], chip, points) ==
+            board::MoveCheck::Allowed) {
+            QTest::mouseClick(chat.view->image_p(me, chip), Qt::LeftButton, {}, QPoint(12, 12));
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+class TestTwoPlayers : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeGameByClicking();
+    void soloAgainstKlot();
+};
+
+void TestTwoPlayers::wholeGameByClicking() {
+    TServer server;
+    rules::SeededDice dice(20261208);
+    server.setDiceSource(&dice);
+    QTemporaryDir aliceDir, bobDir;
+    QuietDialogs dialogs;
+
+    Tchat alice({"Alice", "127.0.0.1", "true"});
+    alice.startHost = [&server] {
+        server.setListening(true, "0");
+        return server.listeningPort();
+    };
+    Tchat bob({"Bob", "127.0.0.1", "x"});
+    for (Tchat* c : {&alice, &bob}) {
+        c->lobbyPort = "1";
+        c->setDialogs(&dialogs);
+        c->settingsFolder = (c == &alice ? aliceDir : bobDir).path();
+    }
+    alice.show();
+    QTRY_VERIFY(alice.loggedin && alice.settingsRead);
+    bob.gamePort = QString::number(server.listeningPort());
+    bob.show();
+    QTRY_VERIFY(bob.loggedin && bob.settingsRead);
+    QCOMPARE(alice.myseat, 1);
+    QCOMPARE(bob.myseat, 2);
+    QTRY_COMPARE(alice.label_playername2->text(), QStringLiteral("Bob"));
+    QTRY_COMPARE(bob.label_playername1->text(), QStringLiteral("Alice"));
+    // Alice's settings told the host its pace; a brisk one keeps the test short.
+    QTRY_COMPARE(server.botdelay, 1000);
+    server.botdelay = 5;
+
+    QVERIFY(alice.view->button_start->isVisible());
+    QTest::mouseClick(alice.view->button_start, Qt::LeftButton);
+    QTRY_VERIFY(server.game.gameon());
+
+    int actions = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (server.game.gameon() && clock.elapsed() < 120000) {
+        bool acted = actFor(alice) || actFor(bob);
+        actions += acted;
+        QTest::qWait(acted ? 15 : 5);
+    }
+    QVERIFY2(!server.game.gameon(), "the game did not end");
+    QVERIFY(actions > 20);
+
+    // Both windows saw the winner and agree with the host, chip by chip.
+    QTRY_VERIFY(alice.view->panel_winner->isVisible() && bob.view->panel_winner->isVisible());
+    QTRY_VERIFY(alice.queued() == 0 && bob.queued() == 0);
+    for (int seat = 1; seat <= 2; ++seat) {
+        for (int chip = 1; chip <= 7; ++chip) {
+            const int host = server.game.chips(seat)[chip - 1];
+            QCOMPARE(alice.turnflow->model().seatboards[seat - 1].chips[chip - 1], host);
+            QCOMPARE(bob.turnflow->model().seatboards[seat - 1].chips[chip - 1], host);
+            QCOMPARE(alice.view->image_p(seat, chip)->pos(),
+                     board::placechipPosition(seat, chip, host));
+        }
+    }
+    const int winner = rules::checkforwin(server.game.chips(1)) ? 1 : 2;
+    QVERIFY(rules::checkforwin(server.game.chips(winner)));
+    QCOMPARE(alice.gamesForTally.size(), 1);
+    QCOMPARE(alice.gamesForTally.first(),
+             winner == 1 ? QStringLiteral("addtomine") : QStringLiteral("Bob"));
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+void TestTwoPlayers::soloAgainstKlot() {
+    TServer server;
+    rules::SeededDice dice(7);
+    server.setDiceSource(&dice);
+    QTemporaryDir dir; // no settings file: Normal pace without any menu choice
+    QuietDialogs dialogs;
+    Tchat you({});
+    you.startHost = [&server] {
+        server.setListening(true, "0");
+        return server.listeningPort();
+    };
+    you.setDialogs(&dialogs);
+    you.settingsFolder = dir.path();
+    you.show();
+    QTRY_VERIFY(you.loggedin && you.settingsRead);
+    QCOMPARE(you.playername, QStringLiteral("You"));
+    QTRY_COMPARE(server.botdelay, 1000);
+    QVERIFY(you.Normal1->isChecked());
+    server.botdelay = 5;
+
+    QTest::mouseClick(you.view->button_start, Qt::LeftButton);
+    QTRY_VERIFY(server.game.gameon());
+    QElapsedTimer clock;
+    clock.start();
+    while (server.game.gameon() && clock.elapsed() < 120000)
+        QTest::qWait(actFor(you) ? 15 : 5);
+    QVERIFY2(!server.game.gameon(), "the solo game did not end");
+    QTRY_VERIFY(you.view->panel_winner->isVisible());
+    // Klot moved seat 2's chips: some stand away from start.
+    int away = 0;
+    for (int chip = 0; chip < 7; ++chip)
+        away += server.game.chips(2)[chip] != 0;
+    QVERIFY(away > 0);
+}
+
+QTEST_MAIN(TestTwoPlayers)
+#include "test_two_players.moc"
