@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -189,6 +190,27 @@ void Tchat::buildPanel() {
     panel_board->setObjectName(QStringLiteral("panel_board"));
     panel_board->setFixedSize(PanelWidth, PanelHeight);
     panel_board->move(11, 5);
+    // A dark walnut surround, so the board and the chat sit on one table.
+    central->setAutoFillBackground(true);
+    QPalette table = central->palette();
+    QLinearGradient wood(0, 0, 0, 1);
+    wood.setCoordinateMode(QGradient::ObjectMode);
+    wood.setColorAt(0.0, QColor(71, 47, 30));
+    wood.setColorAt(1.0, QColor(43, 28, 18));
+    table.setBrush(QPalette::Window, wood);
+    central->setPalette(table);
+
+    // The game's name above the turn log.
+    logo = new QLabel(QStringLiteral("KELVOA"), panel_board);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setGeometry(8, 2, 318, 36);
+    logo->setAlignment(Qt::AlignCenter);
+    QFont lf(QStringLiteral("DejaVu Serif"));
+    lf.setPixelSize(28);
+    lf.setBold(true);
+    lf.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+    logo->setFont(lf);
+    logo->setStyleSheet(QStringLiteral("color: rgb(222,184,102);"));
 
     view = new board::BoardView(panel_board);
     FlatPanel1 = view->FlatPanel1;
@@ -229,6 +251,9 @@ void Tchat::buildPanel() {
     mainchat->setGeometry(9, 307, 685, 177);
     mainchat->setOpenLinks(false);
     mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The transcript's parchment tone, as the turn log beside the board.
+    mainchat->setStyleSheet(QStringLiteral(
+        "QTextBrowser { background: rgb(160,149,131); border: 2px solid rgb(74,52,34); }"));
     mychat = new QLineEdit(panel_board);
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setGeometry(9, 487, 560, 20);

@@ -96,6 +96,7 @@ public:
     QLabel* image_eyes1;
     QLabel* image_eyes2;
     QTextBrowser* mainchat;
+    QLabel* logo;
     QLineEdit* mychat;
     QWidget* button_start;
     QMenu* popup_kick;

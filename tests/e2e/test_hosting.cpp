@@ -24,6 +24,11 @@ private:
 };
 
 void TestHosting::initTestCase() {
+    // These tests own the game's fixed ports for their run.
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::Any, wire::GamePort))
+        QFAIL("port 7772 is in use by another program; close it and run again");
+    probe.close();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(env);

@@ -46,6 +46,11 @@ private:
 };
 
 void TestStartup::init() {
+    // These tests own the game's fixed ports for their run.
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::Any, wire::GamePort))
+        QFAIL("port 7772 is in use by another program; close it and run again");
+    probe.close();
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
