@@ -45,6 +45,7 @@ bool actFor(Tchat& chat) {
 class TestTwoPlayers : public QObject {
     Q_OBJECT
 private slots:
+    void blindClicking();
     void wholeGameByClicking();
     void soloAgainstKlot();
 };
@@ -113,6 +114,78 @@ void TestTwoPlayers::wholeGameByClicking() {
     QCOMPARE(alice.gamesForTally.first(),
              winner == 1 ? QStringLiteral("addtomine") : QStringLiteral("Bob"));
     QVERIFY(dialogs.shown.isEmpty());
+}
+
+// Clicks like an impatient player: the roll button, then every square of
+// the own route and the start pile, whatever stands there.
+static void blindFor(Tchat& chat) {
+    static const int r1[15][2] = {{3, 0}, {2, 0}, {1, 0}, {0, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 1},
+                                  {4, 1}, {5, 1}, {5, 2}, {6, 2}, {6, 1}, {6, 0}, {5, 0}};
+    static const int r2[15][2] = {{3, 2}, {2, 2}, {1, 2}, {0, 2}, {0, 1}, {1, 1}, {2, 1}, {3, 1},
+                                  {4, 1}, {5, 1}, {5, 0}, {6, 0}, {6, 1}, {6, 2}, {5, 2}};
+    const int me = chat.myseat;
+    QWidget* panel = chat.view->FlatPanel1;
+    auto clickAt = [&](QPoint p) {
+        QWidget* w = panel->childAt(p);
+        if (!w) return;
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->mapFrom(panel, p));
+        QTest::qWait(3);
+    };
+    if (chat.view->button_roll->isVisible()) {
+        QTest::mouseClick(chat.view->button_roll, Qt::LeftButton);
+        QTest::qWait(30);
+    }
+    for (int i = 14; i >= 0; --i) {
+        const int* c = me == 1 ? r1[i] : r2[i];
+        clickAt(me == 1 ? QPoint(48 * c[0] + 36, 48 * c[1] + 60)
+                        : QPoint(48 * c[0] + 38, 48 * c[1] + 80));
+    }
+    // The start pile fans out to the left as chips leave it.
+    for (int x : {171, 148, 131})
+        clickAt(QPoint(x, me == 1 ? 26 : 215));
+    QTest::qWait(30);
+}
+
+void TestTwoPlayers::blindClicking() {
+    TServer server;
+    rules::SeededDice dice(99);
+    server.setDiceSource(&dice);
+    QTemporaryDir aliceDir, bobDir;
+    QuietDialogs dialogs;
+    Tchat alice({"Alice", "127.0.0.1", "true"});
+    alice.startHost = [&server] {
+        server.setListening(true, "0");
+        return server.listeningPort();
+    };
+    Tchat bob({"Bob", "127.0.0.1", "x"});
+    for (Tchat* c : {&alice, &bob}) {
+        c->lobbyPort = "1";
+        c->setDialogs(&dialogs);
+        c->settingsFolder = (c == &alice ? aliceDir : bobDir).path();
+    }
+    alice.show();
+    QTRY_VERIFY(alice.loggedin && alice.settingsRead);
+    bob.gamePort = QString::number(server.listeningPort());
+    bob.show();
+    QTRY_VERIFY(bob.loggedin && bob.settingsRead);
+    QTRY_COMPARE(server.botdelay, 1000);
+    server.botdelay = 5;
+    QTest::mouseClick(alice.view->button_start, Qt::LeftButton);
+    QTRY_VERIFY(server.game.gameon());
+    QElapsedTimer clock;
+    clock.start();
+    while (server.game.gameon() && clock.elapsed() < 100000) {
+        blindFor(alice);
+        blindFor(bob);
+    }
+    QVERIFY2(!server.game.gameon(), "blind clicking got stuck");
+    // Refusals along the way never let a board drift from the host's.
+    QTRY_VERIFY(alice.queued() == 0 && bob.queued() == 0);
+    for (int seat = 1; seat <= 2; ++seat)
+        for (int chip = 1; chip <= 7; ++chip)
+            for (Tchat* c : {&alice, &bob})
+                QCOMPARE(c->turnflow->model().seatboards[seat - 1].chips[chip - 1],
+                         int(server.game.chips(seat)[chip - 1]));
 }
 
 void TestTwoPlayers::soloAgainstKlot() {
