@@ -40,6 +40,54 @@ bool actFor(Tchat& chat) {
     }
     return false;
 }
+// The real host and two windows on it: Alice hosts, Bob joins.
+struct Table {
+    explicit Table(unsigned seed) : dice(seed) {
+        server.setDiceSource(&dice);
+        alice.startHost = [this] {
+            server.setListening(true, "0");
+            return server.listeningPort();
+        };
+        for (Tchat* c : {&alice, &bob}) {
+            c->lobbyPort = "1";
+            c->setDialogs(&dialogs);
+            c->settingsFolder = (c == &alice ? aliceDir : bobDir).path();
+        }
+    }
+    // Both log in; then the host is given a brisk pace and Alice starts.
+    bool seatAndStart() {
+        alice.show();
+        if (!QTest::qWaitFor([&] { return alice.loggedin && alice.settingsRead; }, 5000))
+            return false;
+        bob.gamePort = QString::number(server.listeningPort());
+        bob.show();
+        if (!QTest::qWaitFor([&] { return bob.loggedin && bob.settingsRead; }, 5000)) return false;
+        // Alice's settings told the host its pace; a brisk one keeps tests short.
+        if (!QTest::qWaitFor([&] { return server.botdelay == 1000; }, 5000)) return false;
+        server.botdelay = 5;
+        QTest::mouseClick(alice.view->button_start, Qt::LeftButton);
+        return QTest::qWaitFor([&] { return server.game.gameon(); }, 5000);
+    }
+    // Both boards agree with the host, chip by chip.
+    void verifyBoardsAgree() {
+        QTRY_VERIFY(alice.queued() == 0 && bob.queued() == 0);
+        for (int seat = 1; seat <= 2; ++seat)
+            for (int chip = 1; chip <= 7; ++chip)
+                for (Tchat* c : {&alice, &bob}) {
+                    const int host = server.game.chips(seat)[chip - 1];
+                    QCOMPARE(c->turnflow->model().seatboards[seat - 1].chips[chip - 1], host);
+                    QCOMPARE(c->view->image_p(seat, chip)->pos(),
+                             board::placechipPosition(seat, chip, host));
+                }
+    }
+
+    TServer server;
+    rules::SeededDice dice;
+    QTemporaryDir aliceDir, bobDir;
+    QuietDialogs dialogs;
+    Tchat alice{{"Alice", "127.0.0.1", "true"}};
+    Tchat bob{{"Bob", "127.0.0.1", "x"}};
+};
 } // namespace
 
 class TestTwoPlayers : public QObject {
@@ -51,39 +99,15 @@ private slots:
 };
 
 void TestTwoPlayers::wholeGameByClicking() {
-    TServer server;
-    rules::SeededDice dice(20261208);
-    server.setDiceSource(&dice);
-    QTemporaryDir aliceDir, bobDir;
-    QuietDialogs dialogs;
-
-    Tchat alice({"Alice", "127.0.0.1", "true"});
-    alice.startHost = [&server] {
-        server.setListening(true, "0");
-        return server.listeningPort();
-    };
-    Tchat bob({"Bob", "127.0.0.1", "x"});
-    for (Tchat* c : {&alice, &bob}) {
-        c->lobbyPort = "1";
-        c->setDialogs(&dialogs);
-        c->settingsFolder = (c == &alice ? aliceDir : bobDir).path();
-    }
-    alice.show();
-    QTRY_VERIFY(alice.loggedin && alice.settingsRead);
-    bob.gamePort = QString::number(server.listeningPort());
-    bob.show();
-    QTRY_VERIFY(bob.loggedin && bob.settingsRead);
+    Table t(20261208);
+    Tchat& alice = t.alice;
+    Tchat& bob = t.bob;
+    TServer& server = t.server;
+    QVERIFY(t.seatAndStart());
     QCOMPARE(alice.myseat, 1);
     QCOMPARE(bob.myseat, 2);
-    QTRY_COMPARE(alice.label_playername2->text(), QStringLiteral("Bob"));
-    QTRY_COMPARE(bob.label_playername1->text(), QStringLiteral("Alice"));
-    // Alice's settings told the host its pace; a brisk one keeps the test short.
-    QTRY_COMPARE(server.botdelay, 1000);
-    server.botdelay = 5;
-
-    QVERIFY(alice.view->button_start->isVisible());
-    QTest::mouseClick(alice.view->button_start, Qt::LeftButton);
-    QTRY_VERIFY(server.game.gameon());
+    QCOMPARE(alice.label_playername2->text(), QStringLiteral("Bob"));
+    QCOMPARE(bob.label_playername1->text(), QStringLiteral("Alice"));
 
     int actions = 0;
     QElapsedTimer clock;
@@ -98,22 +122,13 @@ void TestTwoPlayers::wholeGameByClicking() {
 
     // Both windows saw the winner and agree with the host, chip by chip.
     QTRY_VERIFY(alice.view->panel_winner->isVisible() && bob.view->panel_winner->isVisible());
-    QTRY_VERIFY(alice.queued() == 0 && bob.queued() == 0);
-    for (int seat = 1; seat <= 2; ++seat) {
-        for (int chip = 1; chip <= 7; ++chip) {
-            const int host = server.game.chips(seat)[chip - 1];
-            QCOMPARE(alice.turnflow->model().seatboards[seat - 1].chips[chip - 1], host);
-            QCOMPARE(bob.turnflow->model().seatboards[seat - 1].chips[chip - 1], host);
-            QCOMPARE(alice.view->image_p(seat, chip)->pos(),
-                     board::placechipPosition(seat, chip, host));
-        }
-    }
+    t.verifyBoardsAgree();
     const int winner = rules::checkforwin(server.game.chips(1)) ? 1 : 2;
     QVERIFY(rules::checkforwin(server.game.chips(winner)));
     QCOMPARE(alice.gamesForTally.size(), 1);
     QCOMPARE(alice.gamesForTally.first(),
              winner == 1 ? QStringLiteral("addtomine") : QStringLiteral("Bob"));
-    QVERIFY(dialogs.shown.isEmpty());
+    QVERIFY(t.dialogs.shown.isEmpty());
 }
 
 // Clicks like an impatient player: the roll button, then every square of
@@ -147,45 +162,17 @@ static void blindFor(Tchat& chat) {
 }
 
 void TestTwoPlayers::blindClicking() {
-    TServer server;
-    rules::SeededDice dice(99);
-    server.setDiceSource(&dice);
-    QTemporaryDir aliceDir, bobDir;
-    QuietDialogs dialogs;
-    Tchat alice({"Alice", "127.0.0.1", "true"});
-    alice.startHost = [&server] {
-        server.setListening(true, "0");
-        return server.listeningPort();
-    };
-    Tchat bob({"Bob", "127.0.0.1", "x"});
-    for (Tchat* c : {&alice, &bob}) {
-        c->lobbyPort = "1";
-        c->setDialogs(&dialogs);
-        c->settingsFolder = (c == &alice ? aliceDir : bobDir).path();
-    }
-    alice.show();
-    QTRY_VERIFY(alice.loggedin && alice.settingsRead);
-    bob.gamePort = QString::number(server.listeningPort());
-    bob.show();
-    QTRY_VERIFY(bob.loggedin && bob.settingsRead);
-    QTRY_COMPARE(server.botdelay, 1000);
-    server.botdelay = 5;
-    QTest::mouseClick(alice.view->button_start, Qt::LeftButton);
-    QTRY_VERIFY(server.game.gameon());
+    Table t(99);
+    QVERIFY(t.seatAndStart());
     QElapsedTimer clock;
     clock.start();
-    while (server.game.gameon() && clock.elapsed() < 100000) {
-        blindFor(alice);
-        blindFor(bob);
+    while (t.server.game.gameon() && clock.elapsed() < 100000) {
+        blindFor(t.alice);
+        blindFor(t.bob);
     }
-    QVERIFY2(!server.game.gameon(), "blind clicking got stuck");
+    QVERIFY2(!t.server.game.gameon(), "blind clicking got stuck");
     // Refusals along the way never let a board drift from the host's.
-    QTRY_VERIFY(alice.queued() == 0 && bob.queued() == 0);
-    for (int seat = 1; seat <= 2; ++seat)
-        for (int chip = 1; chip <= 7; ++chip)
-            for (Tchat* c : {&alice, &bob})
-                QCOMPARE(c->turnflow->model().seatboards[seat - 1].chips[chip - 1],
-                         int(server.game.chips(seat)[chip - 1]));
+    t.verifyBoardsAgree();
 }
 
 void TestTwoPlayers::soloAgainstKlot() {

@@ -23,49 +23,29 @@ void RawClient::sendRaw(const QByteArray& bytes) {
     sock_.flush();
 }
 
-void RawClient::pump() {
-    if (sock_.bytesAvailable() > 0) framer_.feed(sock_.readAll(), messages_);
+void RawClient::pump(Inbox& inbox) {
+    if (sock_.bytesAvailable() > 0) inbox.feed(sock_.readAll());
 }
 
 bool RawClient::waitFor(int n, int timeoutMs) {
-    QDeadlineTimer dl(timeoutMs);
-    for (;;) {
-        pump();
-        if (static_cast<int>(messages_.size()) >= n) return true;
-        if (dl.hasExpired()) return false;
-        QTest::qWait(2);
-    }
+    return inbox_.waitFor([this](Inbox& i) { pump(i); }, n, timeoutMs);
 }
 
 QByteArray RawClient::waitForPrefix(const QByteArray& prefix, int timeoutMs) {
-    QDeadlineTimer dl(timeoutMs);
-    for (;;) {
-        pump();
-        for (auto it = messages_.begin(); it != messages_.end(); ++it) {
-            if (it->startsWith(prefix)) {
-                QByteArray m = *it;
-                messages_.erase(messages_.begin(), it + 1);
-                return m;
-            }
-        }
-        if (dl.hasExpired()) return {};
-        QTest::qWait(2);
-    }
+    return inbox_.waitForPrefix([this](Inbox& i) { pump(i); }, prefix, timeoutMs);
 }
 
 QList<QByteArray> RawClient::take() {
-    pump();
-    QList<QByteArray> out(messages_.begin(), messages_.end());
-    messages_.clear();
-    return out;
+    pump(inbox_);
+    return inbox_.take();
 }
 
 bool RawClient::waitClosed(int timeoutMs) {
     QDeadlineTimer dl(timeoutMs);
     while (sock_.state() != QAbstractSocket::UnconnectedState && !dl.hasExpired()) {
-        pump();
+        pump(inbox_);
         QTest::qWait(5);
     }
-    pump();
+    pump(inbox_);
     return sock_.state() == QAbstractSocket::UnconnectedState;
 }

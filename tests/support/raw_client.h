@@ -5,9 +5,7 @@
 #include <QList>
 #include <QTcpSocket>
 
-#include <deque>
-
-#include "framing.h"
+#include "inbox.h"
 
 class RawClient {
 public:
@@ -25,8 +23,7 @@ public:
     QTcpSocket& socket() { return sock_; }
 
 private:
-    void pump();
+    void pump(Inbox& inbox);
     QTcpSocket sock_;
-    wire::Framer framer_;
-    std::deque<QByteArray> messages_;
+    Inbox inbox_;
 };

@@ -25,31 +25,17 @@ void RawHost::send(const QByteArray& text) {
     client_->flush();
 }
 
-void RawHost::pump() {
-    if (client_ && client_->bytesAvailable() > 0) framer_.feed(client_->readAll(), messages_);
+void RawHost::pump(Inbox& inbox) {
+    if (client_ && client_->bytesAvailable() > 0) inbox.feed(client_->readAll());
 }
 
 QByteArray RawHost::waitForPrefix(const QByteArray& prefix, int timeoutMs) {
-    QDeadlineTimer dl(timeoutMs);
-    for (;;) {
-        pump();
-        for (auto it = messages_.begin(); it != messages_.end(); ++it) {
-            if (it->startsWith(prefix)) {
-                QByteArray m = *it;
-                messages_.erase(messages_.begin(), it + 1);
-                return m;
-            }
-        }
-        if (dl.hasExpired()) return {};
-        QTest::qWait(2);
-    }
+    return inbox_.waitForPrefix([this](Inbox& i) { pump(i); }, prefix, timeoutMs);
 }
 
 QList<QByteArray> RawHost::take() {
-    pump();
-    QList<QByteArray> out(messages_.begin(), messages_.end());
-    messages_.clear();
-    return out;
+    pump(inbox_);
+    return inbox_.take();
 }
 
 void RawHost::dropClient() {

@@ -6,9 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include <deque>
-
-#include "framing.h"
+#include "inbox.h"
 
 class RawHost {
 public:
@@ -23,10 +21,9 @@ public:
     int accepted() const { return accepted_; }
 
 private:
-    void pump();
+    void pump(Inbox& inbox);
     QTcpServer server_;
     QTcpSocket* client_ = nullptr;
     int accepted_ = 0;
-    wire::Framer framer_;
-    std::deque<QByteArray> messages_;
+    Inbox inbox_;
 };
