@@ -39,6 +39,5 @@ public:
 
 private:
     static constexpr int HashSize = 4096;
-    static constexpr uint16_t Empty = 0xFFFF;
     std::unique_ptr<uint16_t[]> hash_;
 };
