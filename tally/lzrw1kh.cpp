@@ -239,61 +239,103 @@ int TLZR::decompressPiece(const uint8_t* src, int len, uint8_t* dst) {
         return len - 1;
     }
     if (len < 3) return 0;
-    // The control word sits left-aligned; `bits` of it are still to be used.
-    uint32_t control = ((uint32_t{src[1]} << 8) | src[2]) << 16;
-    int bits = 16;
-    int pos = 3;
-    int out = 0;
-    while (pos < len) {
-        if (bits == 0) {
+    using Index = std::ptrdiff_t;
+    const Index end = len;
+    const auto word = [src](Index at) { return (uint32_t{src[at]} << 8) | src[at + 1]; };
+    // The control word sits left-aligned with a marker bit after its last
+    // item: leading zeros count literals up to the next other item, and the
+    // word is used up when only the marker is left.
+    constexpr uint32_t Marker = 0x8000;
+    constexpr uint32_t UsedUp = 0x80000000u;
+    uint32_t control = (word(1) << 16) | Marker;
+    Index pos = 3;
+    Index out = 0;
+    // A whole control word's items, with 16 bytes read or written for its
+    // last literals, stay this far from the ends: 2 + 16 * 4 + 16 bytes of
+    // input and 16 * MaxCopy + 16 bytes of output.
+    constexpr Index WordIn = 2 + 16 * 4 + 16;
+    constexpr Index WordOut = PieceSize - 16 * MaxCopy - 16;
+    for (;;) {
+        if (control == UsedUp) {
             // A control word with no item after it governs nothing.
-            if (pos + 2 >= len) break;
-            control = ((uint32_t{src[pos]} << 8) | src[pos + 1]) << 16;
+            if (pos + 2 >= end) break;
+            control = (word(pos) << 16) | Marker;
             pos += 2;
-            bits = 16;
+            if (pos - 2 + WordIn <= end && out <= WordOut) {
+                // Nothing in this word can reach past an end but a run, so
+                // copy as many literals as there may be (the slack takes the
+                // rest), then the item after them.
+                for (;;) {
+                    const int literals = std::countl_zero(control | 1);
+                    std::memcpy(dst + out, src + pos, 16);
+                    out += literals;
+                    pos += literals;
+                    control <<= literals;
+                    if (control == UsedUp) break;
+                    control <<= 1;
+                    const unsigned k = word(pos);
+                    const Index offset = k >> 4;
+                    if (offset != 0) {
+                        if (offset > out) return -1;
+                        uint8_t* to = dst + out;
+                        const uint8_t* from = to - offset;
+                        if (offset >= 8) {
+                            // Each stride reads only bytes already final.
+                            for (int i = 0; i < MaxCopy + 6; i += 8)
+                                std::memcpy(to + i, from + i, 8);
+                        } else {
+                            for (unsigned i = 0; i < (k & 15) + MinCopy; ++i)
+                                to[i] = from[i];
+                        }
+                        out += (k & 15) + MinCopy;
+                        pos += 2;
+                    } else {
+                        const Index count = word(pos + 1) + MinRun;
+                        if (out + count > PieceSize) return -1;
+                        std::memset(dst + out, src[pos + 3], static_cast<size_t>(count));
+                        out += count;
+                        pos += 4;
+                        // The rest of the word goes item by item.
+                        if (out > WordOut) break;
+                    }
+                }
+                continue;
+            }
+        } else if (pos >= end) {
+            break;
         }
-        // Consecutive literal items are copied together.
-        int literals = std::countl_zero(control | (1u << (31 - bits)));
+        // Near an end every item is checked against it.
+        const int literals = std::countl_zero(control | 1);
         if (literals > 0) {
-            literals = std::min(literals, len - pos);
-            if (out + literals > PieceSize) return -1;
-            if (pos + 16 <= len)
-                std::memcpy(dst + out, src + pos, 16); // the slack takes the rest
-            else
-                std::memcpy(dst + out, src + pos, static_cast<size_t>(literals));
-            out += literals;
-            pos += literals;
-            bits -= literals;
-            control <<= literals;
+            const Index n = std::min<Index>(literals, end - pos);
+            if (out + n > PieceSize) return -1;
+            std::memcpy(dst + out, src + pos, static_cast<size_t>(n));
+            out += n;
+            pos += n;
+            control <<= n;
             continue;
         }
-        if (pos + 2 > len) return -1;
-        const unsigned k = (unsigned{src[pos]} << 8) | src[pos + 1];
-        const int offset = static_cast<int>(k >> 4);
+        control <<= 1;
+        if (pos + 2 > end) return -1;
+        const unsigned k = word(pos);
+        const Index offset = k >> 4;
         if (offset != 0) {
-            const int count = static_cast<int>(k & 15) + MinCopy;
+            const Index count = (k & 15) + MinCopy;
             if (offset > out || out + count > PieceSize) return -1;
             uint8_t* to = dst + out;
             const uint8_t* from = to - offset;
-            if (offset >= MaxCopy) {
-                // Disjoint: copy a whole stride, the slack takes the rest.
-                std::memcpy(to, from, MaxCopy);
-            } else {
-                for (int i = 0; i < count; ++i)
-                    to[i] = from[i];
-            }
+            for (Index i = 0; i < count; ++i)
+                to[i] = from[i];
             out += count;
             pos += 2;
         } else {
-            if (pos + 4 > len) return -1;
-            const int count = ((int{src[pos + 1]} << 8) | src[pos + 2]) + MinRun;
+            if (pos + 4 > end) return -1;
+            const Index count = word(pos + 1) + MinRun;
             if (out + count > PieceSize) return -1;
             std::memset(dst + out, src[pos + 3], static_cast<size_t>(count));
             out += count;
             pos += 4;
         }
-        control <<= 1;
-        --bits;
     }
-    return out;
+    return static_cast<int>(out);
 }
