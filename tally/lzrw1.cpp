@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qint64 MaxOriginalSize = 0xFFFFFFFFLL; // the header holds 32 bits
@@ -115,7 +117,7 @@ qint64 Tlzrw1::Compress() {
             const uint8_t prefix[2] = {static_cast<uint8_t>(len), static_cast<uint8_t>(len >> 8)};
             run.write(prefix, 2);
             run.write(out, len);
-            show(progress("LZRW1/KH", run.bytesIn, run.bytesOut));
+            if (OnProgress) show(progress("LZRW1/KH", run.bytesIn, run.bytesOut));
             if (got < TLZR::PieceSize) break;
         }
     } else {
@@ -172,7 +174,7 @@ qint64 Tlzrw1::Decompress() {
             const int n = TLZR::decompressPiece(in, len, out);
             if (n < 0) Lzrw1Run::fail(mismatch);
             run.write(out, n);
-            show(progress("LZRW1/KH", run.bytesIn, run.bytesOut));
+            if (OnProgress) show(progress("LZRW1/KH", run.bytesIn, run.bytesOut));
             // More than promised can only grow further: stop at once.
             if (n != TLZR::PieceSize || run.bytesOut > size) break;
         }
@@ -259,11 +261,16 @@ TCompressMode Tlzrw1::Advise() {
 }
 
 QByteArray Tlzrw1::compressData(const QByteArray& data, TCompressMode mode) {
+    // Unbuffered: the run reads whole pieces, and a device buffer would
+    // only copy them once more.
     QBuffer in;
     in.setData(data);
-    in.open(QIODevice::ReadOnly);
+    in.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     QBuffer out;
-    out.open(QIODevice::WriteOnly);
+    out.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // Room for incompressible data up front: growing piece by piece would
+    // move the output again and again.
+    out.buffer().reserve(data.size() + data.size() / 8 + 64);
     Tlzrw1 z;
     z.CompressMode = mode;
     z.setStreams(&in, &out);
@@ -272,11 +279,18 @@ QByteArray Tlzrw1::compressData(const QByteArray& data, TCompressMode mode) {
 }
 
 QByteArray Tlzrw1::decompressData(const QByteArray& data) {
+    // Unbuffered: the run reads whole pieces, and a device buffer would
+    // only copy them once more.
     QBuffer in;
     in.setData(data);
-    in.open(QIODevice::ReadOnly);
+    in.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     QBuffer out;
-    out.open(QIODevice::WriteOnly);
+    out.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (data.size() >= HeaderSize) {
+        // The size the header promises, within what the body could give.
+        const qint64 promised = getLe32(reinterpret_cast<const uint8_t*>(data.constData()) + 4);
+        out.buffer().reserve(std::min<qint64>(promised, 64 * qint64{data.size()} + 65536));
+    }
     Tlzrw1 z;
     z.setStreams(&in, &out);
     z.Decompress();

@@ -64,7 +64,10 @@ bool Lzrw1Run::openInput() {
         return true;
     }
     inFile_.setFileName(owner_.InputFile);
-    if (owner_.InputFile.isEmpty() || !inFile_.open(QIODevice::ReadOnly)) return false;
+    // Whole pieces are read at a time; a device buffer would only copy them
+    // once more.
+    if (owner_.InputFile.isEmpty() || !inFile_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
     input_ = &inFile_;
     return true;
 }

@@ -49,7 +49,7 @@ QByteArray randomData(qint64 size) {
 template <class F> double speed(qint64 bytes, F&& work) {
     double best = 0;
     QElapsedTimer timer;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 5; ++i) {
         timer.start();
         work();
         const double s = timer.nsecsElapsed() / 1e9;
