@@ -103,7 +103,6 @@ int TLZR::compressPiece(const uint8_t* src, int n, uint8_t* dst) {
     // in them needs to look at either end.
     constexpr Index GroupIn = 16 * MaxCopy;
     constexpr Index GroupOut = 2 + 16 * 4;
-    constexpr uint64_t Ones = 0x0101010101010101;
     // Hashes of the positions from hashedFrom to hashedTo, computed ahead in
     // bulk so that the search after a copy need not wait for them.
     constexpr Index Chunk = 4096;
@@ -128,7 +127,8 @@ int TLZR::compressPiece(const uint8_t* src, int n, uint8_t* dst) {
             const uint8_t* const at = src + x;
             const uint64_t head = load64(at);
             const uint8_t value = at[0];
-            if (head == value * Ones && load64(at + 8) == head) {
+            // Eight equal bytes are the only words a byte's rotation keeps.
+            if (head == std::rotr(head, 8) && load64(at + 8) == head) {
                 const Index limit = std::min<Index>(end - x, MaxRun);
                 Index run = 16;
                 while (run < limit && at[run] == value)
