@@ -1,0 +1,195 @@
+#include "transcript_view.h"
+
+#include <algorithm>
+
+#include <QDesktopServices>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextImageFormat>
+
+namespace chat {
+
+bool DesktopUrlOpener::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+QColor toQColor(ColorValue value, const QPalette& p) {
+    if (value == ColorNone) return p.color(QPalette::WindowText);
+    if (isSystemColor(value)) {
+        using R = QPalette::ColorRole;
+        static constexpr R roles[SystemColorCount] = {R::Mid,
+                                                      R::Window,
+                                                      R::Highlight,
+                                                      R::Mid,
+                                                      R::Window,
+                                                      R::Base,
+                                                      R::Shadow,
+                                                      R::WindowText,
+                                                      R::Text,
+                                                      R::HighlightedText,
+                                                      R::Window,
+                                                      R::Window,
+                                                      R::Mid,
+                                                      R::Highlight,
+                                                      R::HighlightedText,
+                                                      R::Button,
+                                                      R::Dark,
+                                                      R::PlaceholderText,
+                                                      R::ButtonText,
+                                                      R::WindowText,
+                                                      R::Light,
+                                                      R::Shadow,
+                                                      R::Midlight,
+                                                      R::ToolTipText,
+                                                      R::ToolTipBase};
+        return p.color(roles[value & ~SystemColorBit]);
+    }
+    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
+}
+
+namespace {
+constexpr auto LinkScheme = "link";
+constexpr auto SmileyScheme = "smiley";
+} // namespace
+
+TranscriptView::TranscriptView(QWidget* parent) : QTextBrowser(parent) {
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    setUndoRedoEnabled(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WordWrap);
+    document()->setDocumentMargin(Margin);
+    // The styles as a fresh transcript has them; each seat's first line
+    // replaces its colour.
+    const ColorValue blue = rgb(0, 0, 255), navy = rgb(0, 0, 128), maroon = rgb(128, 0, 0),
+                     green = rgb(0, 128, 0), silver = rgb(192, 192, 192);
+    styles_[0] = {blue, 10, false, false, false};
+    styles_[1] = {blue, 10, true, false, false};
+    styles_[2] = {navy, 10, true, false, false};
+    styles_[3] = {maroon, 10, false, true, false};
+    styles_[4] = {green, 10, false, false, true};
+    styles_[5] = {green, 10, false, false, true};
+    styles_[6] = {silver, 10, false, false, false};
+    styles_[7] = {silver, 10, false, false, false};
+    for (int s = 8; s < StyleCount; ++s)
+        styles_[std::size_t(s)] = {systemColor(SystemColor::WindowText), 10, false, false, false};
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        bool ok = false;
+        const int n = url.path().toInt(&ok);
+        if (url.scheme() == QLatin1String(LinkScheme) && ok) openLink(n);
+    });
+}
+
+QPixmap TranscriptView::smiley(int picture) {
+    return QPixmap(QStringLiteral(":/smilies/smiley%1.png").arg(picture, 2, 10, QLatin1Char('0')));
+}
+
+QVariant TranscriptView::loadResource(int type, const QUrl& name) {
+    if (type == QTextDocument::ImageResource && name.scheme() == QLatin1String(SmileyScheme))
+        return smiley(name.path().toInt());
+    return QTextBrowser::loadResource(type, name);
+}
+
+QTextCharFormat TranscriptView::format(int style) const {
+    const TextStyle& s = styles_[std::size_t(style)];
+    QTextCharFormat f;
+    f.setFontFamilies({QStringLiteral("Arial")});
+    f.setFontPointSize(s.size);
+    f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(s.italic);
+    f.setFontUnderline(s.underline);
+    f.setForeground(toQColor(s.color, palette()));
+    return f;
+}
+
+void TranscriptView::render(const TranscriptLine& line, int& linkNumber) {
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    if (!lines_.isEmpty() && &line != &lines_.first()) c.insertBlock();
+    const QTextCharFormat own = format(line.style);
+    c.insertText(line.prefix + ' ', own);
+    for (const Piece& p : line.body) {
+        if (p.kind == Piece::Smiley) {
+            QTextImageFormat img;
+            img.setName(QStringLiteral("%1:%2").arg(QLatin1String(SmileyScheme)).arg(p.picture));
+            img.setWidth(SmileyWidth);
+            img.setHeight(SmileyHeight);
+            img.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+            c.insertImage(img);
+        } else if (p.kind == Piece::Link) {
+            QTextCharFormat link = format(LinkStyle);
+            link.setAnchor(true);
+            link.setAnchorHref(
+                QStringLiteral("%1:%2").arg(QLatin1String(LinkScheme)).arg(linkNumber++));
+            c.insertText(p.text, link);
+        } else {
+            c.insertText(p.text, own);
+        }
+    }
+}
+
+void TranscriptView::relayout() {
+    const int previous = verticalScrollBar()->value();
+    document()->clear();
+    document()->setDocumentMargin(Margin);
+    int links = 0;
+    for (const TranscriptLine& l : lines_)
+        render(l, links);
+    scrollAfterAdd(previous);
+}
+
+void TranscriptView::scrollAfterAdd(int previous) {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(scrollOff_ ? previous : bar->maximum());
+}
+
+bool TranscriptView::addLine(const QString& text, ColorValue color) {
+    const auto line = parseLine(text);
+    if (!line) return false;
+    TextStyle& s = styles_[std::size_t(line->style)];
+    // The seat's earlier lines follow its newest colour: lay everything out
+    // again only when that colour really changes.
+    const bool restyle = s.color != color &&
+                         std::any_of(lines_.cbegin(), lines_.cend(), [&](const TranscriptLine& l) {
+                             return l.style == line->style;
+                         });
+    s.color = color;
+    s.bold = true;
+    lines_.append(*line);
+    for (const Piece& p : line->body)
+        if (p.kind == Piece::Link) linktable_.append(p.text);
+    if (restyle) {
+        relayout();
+    } else {
+        const int previous = verticalScrollBar()->value();
+        int links = int(linktable_.size()) -
+                    int(std::count_if(line->body.begin(), line->body.end(),
+                                      [](const Piece& p) { return p.kind == Piece::Link; }));
+        render(lines_.last(), links);
+        scrollAfterAdd(previous);
+    }
+    return true;
+}
+
+void TranscriptView::clearTranscript() {
+    lines_.clear();
+    linktable_.clear();
+    document()->clear();
+    document()->setDocumentMargin(Margin);
+}
+
+void TranscriptView::setTextSize(int size) {
+    for (TextStyle& s : styles_)
+        s.size = size;
+    relayout();
+}
+
+void TranscriptView::openLink(int n) {
+    const QUrl url = n >= 0 && n < linktable_.size() ? linkAddress(linktable_[n]) : QUrl();
+    if (!url.isValid() || !opener_->open(url)) emit cannotOpen();
+}
+
+} // namespace chat
