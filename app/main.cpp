@@ -3,6 +3,7 @@
 
 #include "tchat.h"
 #include "tserver.h"
+#include "ttallylist.h"
 #include "windows.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     params.removeFirst();
 
     // Creation order matters: the main window first, touching no other window.
+    // Destruction runs backwards, so the tally is written before the main
+    // window goes.
     Tchat chat(params);
     Ttallylist tallylist;
     Tabout about;
@@ -30,6 +33,20 @@ int main(int argc, char** argv) {
         server.setListening(true);
         return server.listeningPort();
     };
+
+    tallylist.loadchecklist = [&chat] { chat.loadchecklist(); };
+    tallylist.FormCreate();
+    QObject::connect(chat.ViewTally1, &QAction::triggered, &tallylist, [&] {
+        chat.loadchecklist();
+        tallylist.show();
+        tallylist.raise();
+    });
+    help.showAbout = [&about] {
+        about.show();
+        about.raise();
+    };
+    spylist.kicking = [&chat](int seat) { chat.kicking(seat); };
+    download.exitGame = [&chat] { chat.close(); };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     chat.show();

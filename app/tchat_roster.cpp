@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "codepage.h"
 #include "tchat.h"
+#include "ttallylist.h"
 #include "windows.h"
 
 namespace {
@@ -141,7 +142,7 @@ void Tchat::playerdisconnected(const QString& rest) {
     const QString entry = QStringLiteral("%1: %2").arg(seat).arg(name);
     QListWidget* list = windows_.spylist->listbox_spys;
     for (int i = 0; i < list->count(); ++i) {
-        if (list->item(i)->text() == entry) {
+        if (list->item(i)->text().compare(entry, Qt::CaseInsensitive) == 0) {
             addlinetochat(QStringLiteral("0+%1 has left.").arg(name), systemcolor);
             delete list->takeItem(i);
             return;
@@ -210,9 +211,7 @@ QStringList Tchat::opponentNames() const {
 }
 
 void Tchat::loadchecklist() {
-    // The tally window's check list arrives with the tally; until then the
-    // opponents are only computed.
-    (void)opponentNames();
+    if (windows_.tallylist) windows_.tallylist->setCurrentPlayers(opponentNames());
 }
 
 QStringList Tchat::spectators() const {

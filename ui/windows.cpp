@@ -1,61 +1,68 @@
 #include "windows.h"
 
+#include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-// Until their features arrive, the auxiliary windows say so plainly rather
-// than showing an empty frame.
-void comingSoon(QWidget* w, const QString& text) {
-    auto* layout = new QVBoxLayout(w);
-    auto* label = new QLabel(text, w);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    layout->addWidget(label);
-}
-} // namespace
+Tphrases::Tphrases(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("phrases"));
+    setWindowTitle(QStringLiteral("Kelvoa - Phrase Buttons "));
+    setFixedSize(368, 261);
+    // The main window's walnut, so the editor looks like part of the table.
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    QLinearGradient wood(0, 0, 0, 1);
+    wood.setCoordinateMode(QGradient::ObjectMode);
+    wood.setColorAt(0.0, QColor(71, 47, 30));
+    wood.setColorAt(1.0, QColor(43, 28, 18));
+    pal.setBrush(QPalette::Window, wood);
+    pal.setColor(QPalette::WindowText, QColor(236, 222, 190));
+    setPalette(pal);
 
-Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("spylist"));
-    setWindowTitle(QStringLiteral("Kelvoa - Spys"));
-    resize(220, 260);
-    auto* layout = new QVBoxLayout(this);
-    listbox_spys = new QListWidget(this);
-    listbox_spys->setContextMenuPolicy(Qt::CustomContextMenu);
-    layout->addWidget(listbox_spys);
-    popup_kick = new QMenu(this);
-    popup_kickhim = popup_kick->addAction(QStringLiteral("Remove From Game"));
-    popup_kickhim->setEnabled(false);
-    connect(listbox_spys, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { popup_kick->popup(listbox_spys->mapToGlobal(p)); });
-}
-
-Ttallylist::Ttallylist(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Kelvoa  - Tally List"));
-    comingSoon(this,
-               QStringLiteral("The tally of games against your opponents will be shown here."));
-}
-
-Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("About Kelvoa"));
-    comingSoon(this, QStringLiteral("Kelvoa 1.0.3"));
-}
-
-Thelp::Thelp(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Kelvoa - Help File"));
-    comingSoon(this, QStringLiteral("Roll the dice, then click one of your chips to move it.\n"
-                                    "A chip enters on a throw of exactly 1; the first to bring "
-                                    "all seven chips home wins."));
-}
-
-Tphrases::Tphrases(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Phrase List"));
-    comingSoon(this, QStringLiteral("Phrase editing arrives with the chat buttons."));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(14, 12, 14, 10);
+    grid->setVerticalSpacing(3);
+    for (int i = 0; i < Count; ++i) {
+        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(i + 1), this);
+        phrase[i] = new QLineEdit(this);
+        phrase[i]->setObjectName(QStringLiteral("phrase%1").arg(i + 1));
+        phrase[i]->setMaxLength(MaxLength);
+        phrase[i]->setStyleSheet(QStringLiteral(
+            "QLineEdit { background: rgb(160,149,131); color: black; border: 1px solid "
+            "rgb(30,20,12); padding: 0 3px; }"));
+        grid->addWidget(label, i, 0);
+        grid->addWidget(phrase[i], i, 1);
+    }
+    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    QFont nf = note->font();
+    nf.setItalic(true);
+    note->setFont(nf);
+    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done->setFlat(true);
+    button_done->setCursor(Qt::PointingHandCursor);
+    button_done->setStyleSheet(QStringLiteral(
+        "QPushButton { color: rgb(236,222,190); border: 1px solid rgb(222,184,102); padding: 2px "
+        "18px; } QPushButton:hover { background: rgba(222,184,102,60); }"));
+    grid->addWidget(note, Count, 0, 1, 2, Qt::AlignLeft);
+    grid->addWidget(button_done, Count + 1, 1, Qt::AlignRight);
+    connect(button_done, &QPushButton::clicked, this, [this] {
+        if (onDone) onDone(texts());
+        close();
+    });
 }
 
-Tdownload::Tdownload(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Download The Korvan Lobby"));
-    comingSoon(this, QStringLiteral("Play Kelvoa against Klot now, or get the lobby to meet "
-                                    "other players."));
-    resize(360, 140);
+void Tphrases::setPhrases(const Texts& phrases) {
+    for (int i = 0; i < Count; ++i)
+        phrase[i]->setText(phrases[std::size_t(i)]);
+}
+
+Tphrases::Texts Tphrases::texts() const {
+    Texts t;
+    for (int i = 0; i < Count; ++i)
+        t[std::size_t(i)] = phrase[i]->text();
+    return t;
 }

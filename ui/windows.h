@@ -1,46 +1,35 @@
 #pragma once
 // The auxiliary windows. Each is created hidden at start-up and shown on
-// demand; their contents grow with the features that use them.
-#include <QListWidget>
-#include <QMenu>
+// demand.
 #include <QWidget>
 
-// Spectator list: who watches without a seat.
-class Tspylist : public QWidget {
-    Q_OBJECT
-public:
-    explicit Tspylist(QWidget* parent = nullptr);
-    QListWidget* listbox_spys;
-    QMenu* popup_kick;
-    QAction* popup_kickhim;
-};
+#include <array>
+#include <functional>
 
-class Ttallylist : public QWidget {
-    Q_OBJECT
-public:
-    explicit Ttallylist(QWidget* parent = nullptr);
-};
+#include "tabout.h"
+#include "tdownload.h"
+#include "thelp.h"
+#include "tspylist.h"
 
-class Tabout : public QWidget {
-    Q_OBJECT
-public:
-    explicit Tabout(QWidget* parent = nullptr);
-};
+class QLineEdit;
+class QPushButton;
 
-class Thelp : public QWidget {
-    Q_OBJECT
-public:
-    explicit Thelp(QWidget* parent = nullptr);
-};
-
+// The phrase editor: nine fields for the phrase buttons. Only "Done" keeps
+// the edits; closing the window any other way drops them.
 class Tphrases : public QWidget {
     Q_OBJECT
 public:
-    explicit Tphrases(QWidget* parent = nullptr);
-};
+    static constexpr int Count = 9;
+    static constexpr int MaxLength = 50;
+    using Texts = std::array<QString, Count>;
 
-class Tdownload : public QWidget {
-    Q_OBJECT
-public:
-    explicit Tdownload(QWidget* parent = nullptr);
+    explicit Tphrases(QWidget* parent = nullptr);
+    // Fills the fields from the buttons' phrases before showing.
+    void setPhrases(const Texts& phrases);
+    Texts texts() const;
+
+    QLineEdit* phrase[Count]; // phrase1 .. phrase9
+    QPushButton* button_done;
+    // Told the nine texts when "Done" is pressed, before the window closes.
+    std::function<void(const Texts&)> onDone;
 };

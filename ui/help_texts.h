@@ -1,0 +1,11 @@
+#pragma once
+// The help window's topic texts.
+#include <QString>
+
+namespace helptext {
+QString overview();
+QString connecting();
+QString gamePlay();
+QString history();
+QString lobby();
+} // namespace helptext
