@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -61,6 +62,7 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     buildMenu();
     buildPanel();
     wireSettingsMenu();
+    wireChat();
     link_ = std::make_unique<TchatLink>(*this);
     turnflow = new board::TurnFlow(*view, *link_, this);
     connect(StartGame1, &QAction::triggered, turnflow, &board::TurnFlow::button_startClick);
@@ -69,6 +71,7 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
         {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},
         {QString::fromLatin1(cmd::Chat), &Tchat::chatrecieved},
         {QString::fromLatin1(cmd::Action), &Tchat::chatrecieved},
+        {QString::fromLatin1(cmd::PlayASound), &Tchat::playasound},
         {QString::fromLatin1(cmd::NewPlayerInfo), &Tchat::newplayerinfo},
         {QString::fromLatin1(cmd::ExistingPlayers), &Tchat::newplayerinfo},
         {QString::fromLatin1(cmd::HaveWrongVersion), &Tchat::havewrongversion},
@@ -246,18 +249,13 @@ void Tchat::buildPanel() {
         });
     }
 
-    mainchat = new QTextBrowser(panel_board);
+    mainchat = new chat::TranscriptView(panel_board);
     mainchat->setObjectName(QStringLiteral("mainchat"));
     mainchat->setGeometry(9, 307, 685, 177);
-    mainchat->setOpenLinks(false);
-    mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The transcript's parchment tone, as the turn log beside the board.
     mainchat->setStyleSheet(QStringLiteral(
         "QTextBrowser { background: rgb(160,149,131); border: 2px solid rgb(74,52,34); }"));
-    mychat = new QLineEdit(panel_board);
-    mychat->setObjectName(QStringLiteral("mychat"));
-    mychat->setGeometry(9, 487, 560, 20);
-    mychat->setPlaceholderText(QStringLiteral("<Enter Chat Here>"));
+    buildChatInput();
     // The turn log never keeps the focus: typing goes to the chat line.
     connect(view->memo_turn, &board::TurnLog::focusWanted, mychat, [this] { mychat->setFocus(); });
 }
@@ -279,6 +277,8 @@ void Tchat::resizeEvent(QResizeEvent* e) {
 }
 
 bool Tchat::eventFilter(QObject* o, QEvent* e) {
+    if (o == mychat && e->type() == QEvent::KeyPress && mychatKey(static_cast<QKeyEvent*>(e)))
+        return true;
     return QMainWindow::eventFilter(o, e);
 }
 

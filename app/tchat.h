@@ -13,21 +13,25 @@
 #include <QStringList>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 #include <deque>
 #include <functional>
 #include <memory>
 
 #include "board_view.h"
+#include "chat_seams.h"
 #include "client_link.h"
 #include "dialogs.h"
 #include "framing.h"
 #include "named_lock.h"
 #include "settings.h"
 #include "sound_player.h"
+#include "transcript_view.h"
 #include "tsock.h"
 #include "turn_flow.h"
 
+class QKeyEvent;
 class Tspylist;
 class Ttallylist;
 class Tabout;
@@ -59,7 +63,7 @@ public:
         Tspylist* spylist = nullptr;
         Tdownload* download = nullptr;
     };
-    void setWindows(const Windows& w) { windows_ = w; }
+    void setWindows(const Windows& w);
 
     // Starts this copy's host and returns the port it listens on. Set by the
     // program's start-up; the client never reaches into the host directly.
@@ -95,9 +99,18 @@ public:
     QLabel* label_playername2;
     QLabel* image_eyes1;
     QLabel* image_eyes2;
-    QTextBrowser* mainchat;
+    chat::TranscriptView* mainchat;
     QLabel* logo;
     QLineEdit* mychat;
+    QToolButton* button_smilies;
+    QMenu* popup_smilies;
+    QToolButton* b_phrase[9]; // b_phrase1 .. b_phrase9
+    QToolButton* b_phrase10;  // chatter sounds
+    QMenu* popup_sounds;
+    QMenu* popup_chat; // the transcript's own menu
+    QAction* ScrollChatOff2;
+    QMenu* popup_mychat; // the input line's menu
+    QAction* Paste1;
     QWidget* button_start;
     QMenu* popup_kick;
     QAction* popup_remove;
@@ -139,9 +152,23 @@ public:
     WindowBounds bounds() const;
     void setBounds(const WindowBounds& b);
 
-    // ---- transcript (plain rendering until the full transcript arrives) ----
+    // ---- transcript and chat input ----
+    // 'color' is a colour value 0x00BBGGRR.
     void addlinetochat(const QString& line, int color = 0);
+    // Every line added, as given, for tests.
     QStringList transcriptLines() const { return transcript_; }
+    void sendit();
+    void phraseClick(int n); // 1..9
+    void soundClick(int n);  // 0..20
+    void smileyClick(int code);
+    void pasteClick();
+    void textColorClick();
+    void phraseListClick();
+    void clearMainChat();
+    void setScrollChatOff(bool off);
+    void playasound(const QString& rest);
+    void setUrlOpener(chat::UrlOpener* o) { mainchat->setUrlOpener(o); }
+    void setColorPicker(chat::ColorPicker* p) { colorPicker_ = p ? p : &defaultColorPicker_; }
 
     // ---- dispatch and roster ----
     void sockRead(TSock* s, int count);
@@ -211,6 +238,12 @@ private:
     void storeBoundsOnClose();
     void wireSettingsMenu();
     void applyTextSize(int size);
+    void buildChatInput();
+    void wireChat();
+    void applyTextColor();
+    void updatePhraseButtons();
+    void wirePhraseEditor();
+    bool mychatKey(QKeyEvent* e);
     std::unique_ptr<SoundPlayer> sounds_;
     std::unique_ptr<board::ClientLink> link_;
 
@@ -229,4 +262,6 @@ private:
     wire::Framer receivebuffer;
     std::deque<QString> receivedlist;
     QStringList transcript_;
+    chat::QtColorPicker defaultColorPicker_;
+    chat::ColorPicker* colorPicker_ = &defaultColorPicker_;
 };

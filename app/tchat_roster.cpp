@@ -72,30 +72,6 @@ void Tchat::send(const QByteArray& text) {
     }
 }
 
-void Tchat::addlinetochat(const QString& line, int) {
-    transcript_.append(line);
-    // "<seat>+<prefix>:<body>": the prefix is drawn bold.
-    const qsizetype plus = line.indexOf('+');
-    const QString text = plus >= 0 ? line.mid(plus + 1) : line;
-    const qsizetype colon = text.indexOf(':');
-    QString html;
-    if (colon >= 0)
-        html = QStringLiteral("<b>%1</b>%2")
-                   .arg(text.left(colon + 1).toHtmlEscaped(), text.mid(colon + 1).toHtmlEscaped());
-    else
-        html = text.toHtmlEscaped();
-    mainchat->append(html);
-}
-
-void Tchat::chatrecieved(const QString& rest) {
-    wire::TextFields f(rest);
-    const QString seat = f.next();
-    QString line = f.rest();
-    const qsizetype bar = line.lastIndexOf('|');
-    if (bar >= 0) line = line.left(bar);
-    addlinetochat(seat + '+' + line);
-}
-
 void Tchat::sendloginfo(const QString& rest) {
     wire::TextFields f(rest);
     myseat = f.number();

@@ -1,5 +1,6 @@
 // Reading and writing the player's settings, and the menu items they govern.
 #include "catalogue.h"
+#include "colortext.h"
 #include "tchat.h"
 
 namespace {
@@ -46,9 +47,7 @@ void Tchat::setBotSpeed(BotSpeedItem item) {
 
 void Tchat::applyTextSize(int size) {
     textsize = size;
-    QFont f = mainchat->font();
-    f.setPointSize(size);
-    mainchat->setFont(f);
+    mainchat->setTextSize(size);
     for (int i = 0; i < 4; ++i)
         TextSize[i]->setChecked(TextSizes[i] == size);
 }
@@ -60,7 +59,9 @@ void Tchat::loadinifile() {
     turnsound = v.turnSound == TurnSound::New ? 1 : 0;
     (turnsound ? New1 : Classic1)->setChecked(true);
     applyTextSize(v.textSize);
-    textcolor = v.textColor;
+    // A colour that cannot be read is black; what is kept is its colour text.
+    textcolor = chat::writeColorText(chat::readColorText(v.textColor).value_or(chat::ColorBlack));
+    applyTextColor();
     applyPhrases(v.phrases, phrases);
     botspeed = v.botSpeed;
     (v.botSpeedItem == BotSpeedItem::Slow   ? Slow1

@@ -124,7 +124,15 @@ void TranscriptView::render(const TranscriptLine& line, int& linkNumber) {
             link.setAnchor(true);
             link.setAnchorHref(
                 QStringLiteral("%1:%2").arg(QLatin1String(LinkScheme)).arg(linkNumber++));
-            c.insertText(p.text, link);
+            // The word's trailing blank is no part of the underlined address.
+            QString word = p.text;
+            qsizetype blanks = 0;
+            while (word.endsWith(' ')) {
+                word.chop(1);
+                ++blanks;
+            }
+            c.insertText(word, link);
+            if (blanks) c.insertText(QString(blanks, ' '), own);
         } else {
             c.insertText(p.text, own);
         }
