@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QWidgetAction>
+#include <QTextDocumentFragment>
 
 #include "catalogue.h"
 #include "chat_input.h"
@@ -115,7 +114,12 @@ void Tchat::wireChat() {
     connect(ClearMainChat1, &QAction::triggered, this, &Tchat::clearMainChat);
     connect(all, &QAction::triggered, mainchat, &QTextEdit::selectAll);
     connect(copy, &QAction::triggered, mainchat, [this] {
-        if (mainchat->textCursor().hasSelection()) mainchat->copy();
+        // Plain text only; the smiley pictures leave nothing behind.
+        const QTextCursor c = mainchat->textCursor();
+        if (!c.hasSelection()) return;
+        QString text = c.selection().toPlainText();
+        text.remove(QChar::ObjectReplacementCharacter);
+        QApplication::clipboard()->setText(text);
     });
     connect(TextColor1, &QAction::triggered, this, &Tchat::textColorClick);
     connect(PhraseList1, &QAction::triggered, this, &Tchat::phraseListClick);

@@ -219,6 +219,17 @@ void TestTchatChat::linksAndSmileys() {
     QVERIFY(!first.isNull());
     QCOMPARE(first.size(), QSize(17, 16));
     QVERIFY(chat::TranscriptView::smiley(17).toImage() != first);
+
+    // "Copy" puts plain text on the clipboard, and only when something is selected.
+    const QList<QAction*> menu = chat->popup_chat->actions();
+    QApplication::clipboard()->setText("before");
+    menu.at(4)->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    menu.at(3)->trigger();
+    menu.at(4)->trigger();
+    QCOMPARE(
+        QApplication::clipboard()->text(),
+        QStringLiteral("Dee chats:  see www.example.com and HTTP://Example.org/a   ftp://x.y "));
 }
 
 void TestTchatChat::scrollOffAndClear() {
@@ -391,6 +402,8 @@ void TestTchatChat::phraseEditorWritesOnlyPhrases() {
     chat->PhraseList1->trigger();
     QCOMPARE(editor.phrase[2]->text(), QStringLiteral("Nice Try!"));
     editor.phrase[2]->setText("Well played");
+    const QString shot = qEnvironmentVariable("KELVOA_CHAT_SHOT");
+    if (!shot.isEmpty()) editor.grab().save(shot + ".phrases.png");
     editor.button_done->click();
     QVERIFY(!editor.isVisible());
     QCOMPARE(chat->phrases[2], QStringLiteral("Well played"));
