@@ -9,6 +9,7 @@
 #include <QNetworkRequest>
 #include <QPainter>
 #include <QProcess>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -128,6 +129,12 @@ Tdownload::Tdownload(QWidget* parent)
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+}
+
+void Tdownload::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Centred on the desktop, over the starting game.
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
 
 void Tdownload::getbuttonClick() {

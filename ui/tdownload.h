@@ -45,6 +45,9 @@ public:
 signals:
     void downloadEnded();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void setState(int s) { infolabel->setProperty("tag", s); }
     void finished();

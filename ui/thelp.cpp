@@ -18,10 +18,12 @@ TSelButton* sideButton(QWidget* parent, const QString& caption, int tag) {
     b->ColorDown = Parchment.darker(110);
     b->setColorBorder(Qt::black);
     b->ColorOverCaption = Qt::black;
-    b->setFontColor(QColor(192, 192, 192));
+    // A light silver that still reads on the parchment fill.
+    b->setFontColor(QColor(246, 242, 232));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13);
     f.setBold(true);
+    f.setStretch(QFont::SemiCondensed); // the wider fallback fonts must fit 109 pixels
     b->setFont(f);
     return b;
 }

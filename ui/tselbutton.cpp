@@ -21,6 +21,10 @@ void TSelButton::setColor(const QColor& c) {
     color_ = c;
     show(normal());
 }
+void TSelButton::setFontColor(const QColor& c) {
+    fontColor_ = c;
+    show(normal());
+}
 void TSelButton::setColorBorder(const QColor& c) {
     border_ = c;
     update();

@@ -33,7 +33,7 @@ public:
     int BorderWidth() const { return borderWidth_; }
     void setBorderWidth(int w);
     QColor fontColor() const { return fontColor_; }
-    void setFontColor(const QColor& c) { fontColor_ = c; }
+    void setFontColor(const QColor& c);
 
     // Plain values, used at the next paint.
     bool Enabled = true;
