@@ -105,12 +105,22 @@ QTextCharFormat TranscriptView::format(int style) const {
     return f;
 }
 
+namespace {
+// A line is one paragraph: breaks inside the text show as blanks.
+QString flat(QString text) {
+    for (QChar& c : text)
+        if (c == '\n' || c == '\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = ' ';
+    return text;
+}
+} // namespace
+
 void TranscriptView::render(const TranscriptLine& line, int& linkNumber) {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     if (!lines_.isEmpty() && &line != &lines_.first()) c.insertBlock();
     const QTextCharFormat own = format(line.style);
-    c.insertText(line.prefix + ' ', own);
+    c.insertText(flat(line.prefix) + ' ', own);
     for (const Piece& p : line.body) {
         if (p.kind == Piece::Smiley) {
             QTextImageFormat img;
@@ -125,7 +135,7 @@ void TranscriptView::render(const TranscriptLine& line, int& linkNumber) {
             link.setAnchorHref(
                 QStringLiteral("%1:%2").arg(QLatin1String(LinkScheme)).arg(linkNumber++));
             // The word's trailing blank is no part of the underlined address.
-            QString word = p.text;
+            QString word = flat(p.text);
             qsizetype blanks = 0;
             while (word.endsWith(' ')) {
                 word.chop(1);
@@ -134,7 +144,7 @@ void TranscriptView::render(const TranscriptLine& line, int& linkNumber) {
             c.insertText(word, link);
             if (blanks) c.insertText(QString(blanks, ' '), own);
         } else {
-            c.insertText(p.text, own);
+            c.insertText(flat(p.text), own);
         }
     }
 }
@@ -158,28 +168,42 @@ bool TranscriptView::addLine(const QString& text, ColorValue color) {
     const auto line = parseLine(text);
     if (!line) return false;
     TextStyle& s = styles_[std::size_t(line->style)];
-    // The seat's earlier lines follow its newest colour: lay everything out
-    // again only when that colour really changes.
-    const bool restyle = s.color != color &&
-                         std::any_of(lines_.cbegin(), lines_.cend(), [&](const TranscriptLine& l) {
-                             return l.style == line->style;
-                         });
+    const bool changed = s.color != color || !s.bold;
     s.color = color;
     s.bold = true;
+    const int previous = verticalScrollBar()->value();
+    // The seat's earlier lines follow its newest colour.
+    if (changed) restyle(line->style);
     lines_.append(*line);
+    int links = int(linktable_.size());
     for (const Piece& p : line->body)
         if (p.kind == Piece::Link) linktable_.append(p.text);
-    if (restyle) {
-        relayout();
-    } else {
-        const int previous = verticalScrollBar()->value();
-        int links = int(linktable_.size()) -
-                    int(std::count_if(line->body.begin(), line->body.end(),
-                                      [](const Piece& p) { return p.kind == Piece::Link; }));
-        render(lines_.last(), links);
-        scrollAfterAdd(previous);
-    }
+    render(lines_.last(), links);
+    scrollAfterAdd(previous);
     return true;
+}
+
+void TranscriptView::restyle(int style) {
+    // Line i is block i. Only that seat's own words change; links and
+    // pictures keep theirs. One edit block: the layout runs once at its end.
+    const QTextCharFormat own = format(style);
+    QTextCursor cur(document());
+    cur.beginEditBlock();
+    QTextBlock block = document()->begin();
+    for (const TranscriptLine& l : std::as_const(lines_)) {
+        if (l.style == style) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                const QTextCharFormat c = f.charFormat();
+                if (c.isAnchor() || c.isImageFormat()) continue;
+                cur.setPosition(f.position());
+                cur.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+                cur.setCharFormat(own);
+            }
+        }
+        block = block.next();
+    }
+    cur.endEditBlock();
 }
 
 void TranscriptView::clearTranscript() {

@@ -73,6 +73,7 @@ protected:
 
 private:
     void relayout();
+    void restyle(int style);
     void render(const TranscriptLine& line, int& linkNumber);
     QTextCharFormat format(int style) const;
     void scrollAfterAdd(int previous);

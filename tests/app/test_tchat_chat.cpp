@@ -191,9 +191,13 @@ void TestTchatChat::chatTextIsNeverMarkup() {
     for (const Run& r : runs(doc, 1))
         QVERIFY2(r.href.isEmpty(), qPrintable(r.text));
     QVERIFY(chat->mainchat->linktable().isEmpty());
+    // A line break inside the text keeps the line one paragraph.
+    chat->chatrecieved("1+Eve chats: a\nb\r\nc|clRed");
+    QCOMPARE(doc->blockCount(), 3);
+    QCOMPARE(doc->findBlockByNumber(2).text(), QStringLiteral("Eve chats:  a b  c "));
     // A seat that is no number is reported and shows nothing.
     QVERIFY_THROWS_EXCEPTION(wire::FieldError, chat->chatrecieved("x+Eve chats: hi|clRed"));
-    QCOMPARE(doc->blockCount(), 2);
+    QCOMPARE(doc->blockCount(), 3);
 }
 
 void TestTchatChat::linksAndSmileys() {
@@ -220,11 +224,21 @@ void TestTchatChat::linksAndSmileys() {
     QCOMPARE(first.size(), QSize(17, 16));
     QVERIFY(chat::TranscriptView::smiley(17).toImage() != first);
 
+    // A new colour for the seat leaves its links as links.
+    chat->chatrecieved("4+Dee chats: bye|clPurple");
+    for (const Run& r : runs(chat->mainchat->document(), 0)) {
+        if (r.href.isEmpty() && !r.image) QCOMPARE(r.color, QColor(128, 0, 128));
+        if (!r.href.isEmpty()) QCOMPARE(r.color, QColor(0, 128, 0));
+    }
+
     // "Copy" puts plain text on the clipboard, and only when something is selected.
     const QList<QAction*> menu = chat->popup_chat->actions();
     QApplication::clipboard()->setText("before");
     menu.at(4)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
+    chat->ClearMainChat1->trigger();
+    chat->chatrecieved(
+        "4+Dee chats: see www.example.com and HTTP://Example.org/a :)#12 ftp://x.y|clNavy");
     menu.at(3)->trigger();
     menu.at(4)->trigger();
     QCOMPARE(
