@@ -39,6 +39,12 @@ double fbm(double x, double y, int seed, int octaves) {
     return sum / norm;
 }
 
+QImage transparent(int w, int h) {
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 QColor mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),

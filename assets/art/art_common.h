@@ -15,6 +15,9 @@ double fbm(double x, double y, int seed, int octaves = 4);
 
 QColor mix(const QColor& a, const QColor& b, double t);
 
+// A fully transparent picture to draw on.
+QImage transparent(int w, int h);
+
 // Fills 'image' (inside 'clip' when given) with wood whose fibres run along x.
 struct WoodTone {
     QColor dark, light;

@@ -9,14 +9,6 @@
 
 namespace art {
 
-namespace {
-QImage transparent(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-} // namespace
-
 QImage chipDisc(int seat) {
     QImage image = transparent(24, 24);
     QPainter p(&image);

@@ -10,12 +10,6 @@ namespace art {
 
 namespace {
 
-QImage transparent(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 void arrowHead(QPainter& p, QPointF tip, QPointF from, double size, const QColor& fill,
                const QColor& edge) {
     const QPointF d = tip - from;
