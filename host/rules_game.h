@@ -91,6 +91,12 @@ public:
     // A seat outside 1..2 or a square outside 0..16 leaves the game unchanged.
     void setChips(int seat, const Chips& chips);
 
+    // Ends a running game without a winner (the player of a seat is gone).
+    void stopgame() {
+        gameon_ = false;
+        clearPhases();
+    }
+
     bool gameon() const { return gameon_; }
     int currentplayer() const { return currentplayer_; }
     const Dice& dice() const { return dice_; }

@@ -73,6 +73,10 @@ void TServer::Sock1Accept(TSock* listener) {
     if (p.endpoint) p.endpoint->deleteLater(); // the departed connection's endpoint
     p.endpoint = endpoint;
     p.connected = true;
+    p.loggedin = false;
+    p.serial = ++lastSerial;
+    p.queuedMessages = 0;
+    p.queuedBytes = 0;
     endpoint->Tag = slot;
     endpoint->OnDisconnect = tempsock->OnDisconnect;
     endpoint->OnInfo = tempsock->OnInfo;
@@ -83,17 +87,36 @@ void TServer::Sock1Accept(TSock* listener) {
 
 void TServer::Sock1Read(TSock* endpoint, int) {
     const int slot = endpoint->Tag;
-    if (!validSlot(slot) || players[slot].endpoint != endpoint) return;
+    if (!validSlot(slot) || players[slot].endpoint != endpoint || !players[slot].connected) return;
+    auto& p = players[slot];
     std::deque<QByteArray> messages;
     const bool ok = framers[slot].feed(endpoint->Receive(), messages);
-    for (auto& m : messages)
-        receivedlist.push_back({slot, std::move(m)});
+    bool flood = false;
+    for (auto& m : messages) {
+        if (p.queuedMessages >= MaxQueuedPerConnection ||
+            p.queuedBytes + m.size() > MaxQueuedBytesPerConnection) {
+            flood = true;
+            break;
+        }
+        ++p.queuedMessages;
+        p.queuedBytes += m.size();
+        receivedlist.push_back({slot, p.serial, std::move(m)});
+    }
     if (!receivedlist.empty() && !socktimer.isActive()) socktimer.start();
-    if (!ok) {
-        // Endless bytes without a terminator: treat it like a departure.
-        qWarning("Kelvoa host: connection %d sent too much without a terminator", slot);
+    if (!ok || flood) {
+        // Endless bytes without a terminator, or more requests than anyone
+        // honest sends: treat it like a departure.
+        qWarning("Kelvoa host: connection %d sent too much, closing it", slot);
         endpoint->Close();
     }
+}
+
+void TServer::dropQueued(int slot) {
+    auto& p = players[slot];
+    std::erase_if(receivedlist,
+                  [&](const Queued& q) { return q.conn == slot && q.serial == p.serial; });
+    p.queuedMessages = 0;
+    p.queuedBytes = 0;
 }
 
 void TServer::tempsockDisconnect(TSock* endpoint) {
@@ -111,14 +134,23 @@ void TServer::tempsockInfo(TSock* endpoint, int, const QString& text) {
 
 void TServer::departed(int n) {
     auto& p = players[n];
-    if (p.connected) {
+    // Nobody heard of a connection that never logged in; nobody hears it go.
+    if (p.connected && p.loggedin) {
         for (int i = 1; i <= slotcount; ++i)
             if (i != n && players[i].connected) sendTo(i, wire::playerdisconnected(n, p.name));
     }
+    // What it left in the queue goes with it: a login handled after the
+    // departure would take the slot for a closed connection.
+    dropQueued(n);
     p.connected = false;
+    p.loggedin = false;
     p.name.clear();
     p.watchonly = false;
     framers[n].clear();
+    if (handedover && n == HandOverSlot) {
+        takeBack();
+        return;
+    }
     // The hosting user's own client only leaves when the whole program ends.
     if (game.gameon() && n == game.currentplayer() && n != 1) handOverToComputer(n);
 }
@@ -130,6 +162,14 @@ void TServer::socktimerTimer() {
     }
     Queued q = std::move(receivedlist.front());
     receivedlist.pop_front();
+    auto& from = players[q.conn];
+    if (from.serial != q.serial || !from.connected) {
+        // Left behind by a connection that has gone; never anyone else's.
+        if (receivedlist.empty()) socktimer.stop();
+        return;
+    }
+    --from.queuedMessages;
+    from.queuedBytes -= q.message.size();
     const auto split = wire::splitCommand(q.message);
     try {
         dispatch(q.conn, q.message);
@@ -165,6 +205,8 @@ void TServer::dispatch(int conn, const QByteArray& message) {
         movepiece(conn, f);
     else if (command == cmd::PlayASound)
         playasound(conn, f);
+    else if (command == cmd::Give3)
+        give3(conn, f);
 }
 
 void TServer::sendTo(int slot, const QByteArray& text) {
@@ -175,6 +217,20 @@ void TServer::sendTo(int slot, const QByteArray& text) {
     } catch (const ESockException& e) {
         // The connection is on its way out; its departure is handled elsewhere.
         qDebug("Kelvoa host: send to %d: %s", slot, e.what());
+        return;
+    }
+    if (p.endpoint->pendingBytes() > MaxPendingOutput) {
+        // A peer that never reads would make the host hold everything sent
+        // to it. It is closed once the current message is handled, so that a
+        // broadcast in progress is not cut short.
+        const quint64 serial = p.serial;
+        QMetaObject::invokeMethod(
+            this,
+            [this, slot, serial] {
+                auto& q = players[slot];
+                if (q.serial == serial && q.connected && q.endpoint) q.endpoint->Close();
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -189,8 +245,9 @@ void TServer::receivedlogininfo(int conn, wire::Fields& f) {
     const QByteArray version = f.next();
     const QByteArray name = f.rest();
     auto& p = players[n];
+    if (!p.connected) return;
     p.name = name;
-    p.connected = true;
+    p.loggedin = true;
     broadcast(wire::newplayerinfo(n, name));
     for (int i = 1; i <= slotcount; ++i)
         if (i != n && players[i].connected) sendTo(n, wire::existingplayers(i, players[i].name));
@@ -198,6 +255,8 @@ void TServer::receivedlogininfo(int conn, wire::Fields& f) {
         if (players[1].connected) sendTo(1, wire::havewrongversion(name));
         sendTo(n, wire::wrongversion());
     }
+    // A newcomer learns who plays seat 1 before the snapshot names its turn.
+    if (handedover && n != HandOverSlot) sendTo(n, wire::giving3(1, players[HandOverSlot].name));
     if (game.gameon()) sendGameStats(n);
 }
 
@@ -237,6 +296,8 @@ void TServer::justwatch(int conn, wire::Fields& f) {
     if (seat != 1 && seat != 2) return;
     // The hosting user may switch either seat; a player only himself.
     if (conn != 1 && conn != seat) return;
+    // Seat 1 handed over is its new player's, not to be watched from slot 1.
+    if (seat == 1 && handedover) return;
     const QByteArray value = f.rest();
     if (value == "2") {
         players[seat].watchonly = false;

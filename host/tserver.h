@@ -22,8 +22,15 @@
 struct TPlayerSlot {
     QByteArray name;
     bool connected = false;
+    bool loggedin = false; // its login was handled and announced
     TSock* endpoint = nullptr;
     bool watchonly = false; // the computer plays the seat while its user watches
+    // Which connection holds the slot: a new one for every accepted connection,
+    // so that what a departed connection left in the queue is never taken for
+    // the newcomer's.
+    quint64 serial = 0;
+    int queuedMessages = 0;
+    qsizetype queuedBytes = 0;
 };
 
 class TServer : public QObject {
@@ -33,6 +40,15 @@ public:
     static constexpr int SocktimerMs = 10;
     // The longest pace the hosting user may ask for; a longer one is ignored.
     static constexpr int MaxBotDelayMs = 60000;
+    // One connection's share of the queue. An honest client has a handful of
+    // requests waiting at most; one over its share is flooding and is closed
+    // like a departure, so everyone else keeps the usual pace.
+    static constexpr int MaxQueuedPerConnection = 64;
+    static constexpr qsizetype MaxQueuedBytesPerConnection = 64 * 1024;
+    // What may wait to go out to one connection that does not read.
+    static constexpr qsizetype MaxPendingOutput = 1024 * 1024;
+    // The slot whose user may be given seat 1's turns.
+    static constexpr int HandOverSlot = 3;
 
     // What computertimer does when it fires.
     enum ComputerTag { ComputerMoves = 2, ComputerRolls = 3 };
@@ -58,6 +74,8 @@ public:
     rules::Game game;
     // The computer's pace in ms; 0 (until the hosting user sets it) never fires.
     int botdelay = 0;
+    // Seat 1's turns are taken by slot 3's user, until that user leaves.
+    bool handedover = false;
 
     TSock* Sock1;
     TSock* tempsock;
@@ -79,6 +97,15 @@ private:
     void rolldice(int conn, wire::Fields& f);
     void movepiece(int conn, wire::Fields& f);
     void botspeed(int conn, wire::Fields& f);
+    void give3(int conn, wire::Fields& f);
+    void takeBack();
+    // The seat number a message carries for a seat: 3 for seat 1 handed over.
+    int wireSeat(int seat) const;
+    // The seat a request's seat field stands for, or 0 when that sender may
+    // not act for it.
+    int requestSeat(int field) const;
+    // The connection that plays a seat.
+    int playerSlot(int seat) const;
     void findplayer();
     void announceTurn(int seat);
     void rollFor(int seat);
@@ -97,8 +124,10 @@ private:
 
     struct Queued {
         int conn;
+        quint64 serial;
         QByteArray message;
     };
+    void dropQueued(int slot);
 
     void Sock1Accept(TSock* listener);
     void Sock1Read(TSock* endpoint, int count);
@@ -116,6 +145,7 @@ private:
     void departed(int slot);
 
     std::deque<Queued> receivedlist;
+    quint64 lastSerial = 0;
     std::array<wire::Framer, MaxSlots + 1> framers{};
     rules::RandomDice randomDice;
     rules::DiceSource* diceSource = &randomDice;

@@ -7,6 +7,13 @@
 //   roll:  hisroll [, unable]
 //   move:  moveback..., moveit, then winner | nextplayer (same or other seat)
 //   refused move: error, to the mover alone
+//
+// Hand-over: while a game runs, the hosting user (who plays seat 1) may give
+// seat 1's turns to the participant in slot 3. Everybody hears giving3; from
+// then on slot 3 rolls and moves for seat 1, and every message names seat 1
+// as 3. It lasts until slot 3 leaves: then everybody hears giveback with
+// seat 1's name, and a running game ends without a winner. Any other asker,
+// an empty slot 3, no game or a hand-over already made: cantgive to the asker.
 #include "tserver.h"
 
 #include "catalogue.h"
@@ -25,8 +32,23 @@ void TServer::setDiceSource(rules::DiceSource* source) {
 
 bool TServer::computerPlayed(int seat) const {
     if (!rules::isSeat(seat)) return false;
-    const auto& p = players[static_cast<unsigned>(seat)];
+    const auto& p = players[static_cast<unsigned>(playerSlot(seat))];
     return !p.connected || p.watchonly;
+}
+
+int TServer::playerSlot(int seat) const {
+    return handedover && seat == 1 ? HandOverSlot : seat;
+}
+
+int TServer::wireSeat(int seat) const {
+    return handedover && seat == 1 ? HandOverSlot : seat;
+}
+
+int TServer::requestSeat(int field) const {
+    if (field == 1) return handedover ? 0 : 1;
+    if (field == 2) return 2;
+    if (field == HandOverSlot && handedover) return 1;
+    return 0;
 }
 
 // ---- requests ----
@@ -43,16 +65,17 @@ void TServer::startgame(int conn, wire::Fields& f) {
 }
 
 void TServer::rolldice(int conn, wire::Fields& f) {
-    const int seat = f.number();
-    if (seat != conn) return;
-    rollFor(seat);
+    const int field = f.number();
+    if (field != conn) return;
+    if (const int seat = requestSeat(field)) rollFor(seat);
 }
 
 void TServer::movepiece(int conn, wire::Fields& f) {
-    const int seat = f.number();
-    if (seat != conn) return;
+    const int field = f.number();
+    if (field != conn) return;
+    const int seat = requestSeat(field);
     int chip = 0;
-    if (!f.number(1, rules::ChipCount, chip)) return;
+    if (!seat || !f.number(1, rules::ChipCount, chip)) return;
     moveFor(seat, chip);
 }
 
@@ -63,6 +86,39 @@ void TServer::botspeed(int conn, wire::Fields& f) {
     if (!f.number(0, MaxBotDelayMs, ms)) return;
     // Running timers keep the pace they were started with.
     botdelay = ms;
+}
+
+void TServer::give3(int conn, wire::Fields& f) {
+    const int sender = f.number();
+    if (sender != conn) return;
+    const auto& three = players[HandOverSlot];
+    if (conn != 1 || handedover || !game.gameon() || !three.connected || !three.loggedin) {
+        sendTo(conn, wire::cantgive());
+        return;
+    }
+    handedover = true;
+    players[1].watchonly = false;
+    broadcast(wire::giving3(1, three.name));
+    if (game.currentplayer() != 1) return;
+    // Seat 1 is in the middle of its turn: tell its new player where it stands.
+    stopGameTimers();
+    if (game.phase(1) == 'm') {
+        broadcast(wire::nextplayer(wireSeat(1)));
+        broadcast(wire::hisroll(wireSeat(1), wireDice(game.dice()), game.roll(1)));
+    } else if (game.phase(1) == 'r') {
+        broadcast(wire::nextplayer(wireSeat(1)));
+    } else {
+        startPass();
+    }
+    if (computerPlayed(1)) handOverToComputer(1);
+}
+
+void TServer::takeBack() {
+    handedover = false;
+    broadcast(wire::giveback(players[1].name));
+    if (!game.gameon()) return;
+    stopGameTimers();
+    game.stopgame();
 }
 
 // ---- the turn ----
@@ -76,19 +132,19 @@ void TServer::findplayer() {
 // that nobody plays.
 void TServer::announceTurn(int seat) {
     if (!rules::isSeat(seat)) return; // no game runs
-    broadcast(wire::nextplayer(seat));
+    broadcast(wire::nextplayer(wireSeat(seat)));
     if (computerPlayed(seat)) startComputer(ComputerRolls);
 }
 
 void TServer::rollFor(int seat) {
     const rules::RollOutcome r = game.rolldice(seat, *diceSource);
     if (r.verdict != rules::Verdict::Done) return;
-    broadcast(wire::hisroll(seat, wireDice(r.dice), r.points));
+    broadcast(wire::hisroll(wireSeat(seat), wireDice(r.dice), r.points));
     if (r.canMove) {
         if (computerPlayed(seat)) startComputer(ComputerMoves);
         return;
     }
-    broadcast(wire::unable(seat));
+    broadcast(wire::unable(wireSeat(seat)));
     // Give everybody a moment to see the throw before the turn moves on.
     startPass();
 }
@@ -97,21 +153,24 @@ void TServer::moveFor(int seat, int chip) {
     const rules::MoveOutcome m = game.movepiece(seat, chip);
     if (m.verdict == rules::Verdict::Ignored) return;
     if (m.verdict == rules::Verdict::Refused) {
-        if (players[static_cast<unsigned>(seat)].connected) sendTo(seat, wire::error(seat, m.code));
+        const int slot = playerSlot(seat);
+        if (players[static_cast<unsigned>(slot)].connected)
+            sendTo(slot, wire::error(wireSeat(seat), m.code));
         return;
     }
     const int victim = rules::otherSeat(seat);
     for (int i = 0; i < m.move.victimCount; ++i)
-        broadcast(wire::moveback(seat, victim, m.move.victims[static_cast<unsigned>(i)]));
-    broadcast(wire::moveit(seat, chip, m.move.square, m.move.entered, m.move.home, m.move.capture,
-                           m.move.rosette));
+        broadcast(wire::moveback(wireSeat(seat), wireSeat(victim),
+                                 m.move.victims[static_cast<unsigned>(i)]));
+    broadcast(wire::moveit(wireSeat(seat), chip, m.move.square, m.move.entered, m.move.home,
+                           m.move.capture, m.move.rosette));
     if (m.win) {
         stopGameTimers();
-        broadcast(wire::winner(seat));
+        broadcast(wire::winner(wireSeat(seat)));
         return;
     }
     if (m.rollAgain) {
-        broadcast(wire::nextplayer(seat));
+        broadcast(wire::nextplayer(wireSeat(seat)));
         // Whether the computer acts is decided when the timer fires: the
         // seat's user may take it back meanwhile.
         startComputer(ComputerRolls);
@@ -144,8 +203,8 @@ void TServer::sendGameStats(int conn) {
         const auto& c = list.items[static_cast<unsigned>(i)];
         chips[static_cast<unsigned>(i)] = {c.seat, c.chip, c.square};
     }
-    sendTo(conn, wire::gamestats(conn, cur, game.phase(cur), game.roll(cur), wireDice(game.dice()),
-                                 chips.data(), list.count));
+    sendTo(conn, wire::gamestats(conn, rules::isSeat(cur) ? wireSeat(cur) : cur, game.phase(cur),
+                                 game.roll(cur), wireDice(game.dice()), chips.data(), list.count));
 }
 
 // ---- the computer player and its pacing ----

@@ -135,4 +135,14 @@ QByteArray justwatching(int seat, int value) {
     return join(cmd::JustWatching, {num(seat), num(value)}, false);
 }
 
+QByteArray giving3(int sender, const QByteArray& name) {
+    return join(cmd::Giving3, {num(sender), name}, true);
+}
+QByteArray giveback(const QByteArray& name) {
+    return join(cmd::GiveBack, {name}, true);
+}
+QByteArray cantgive() {
+    return join(cmd::CantGive, {}, true);
+}
+
 } // namespace wire

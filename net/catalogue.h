@@ -22,7 +22,7 @@
  *   CMD_chat+<sender>+<line>                    typed chat line
  *   CMD_action+<sender>+<line>                  "/me" line or phrase
  *   CMD_playasound+<sender>+wave<k>+            chatter sound 1..20
- *   CMD_give3+<sender>+                         (no host answer)
+ *   CMD_give3+<sender>+                         hosting user hands seat 1 to slot 3
  *
  * Host to client:
  *   CMD_sendlogininfo+<conn>                    your connection number
@@ -138,5 +138,8 @@ QByteArray moveit(int seat, int chip, int square, bool entered, bool home, bool 
 QByteArray error(int seat, int code);
 QByteArray winner(int seat);
 QByteArray justwatching(int seat, int value);
+QByteArray giving3(int sender, const QByteArray& name);
+QByteArray giveback(const QByteArray& name);
+QByteArray cantgive();
 
 } // namespace wire

@@ -70,6 +70,8 @@ public:
     void Close();
 
     QByteArray sendBuffer() const { return sendbuf_; }
+    // Bytes sent and still waiting for the network to take them.
+    qsizetype pendingBytes() const { return sendbuf_.size(); }
 
     // Process-wide host-name cache: names that were looked up, and how often
     // the platform's lookup ran (names beginning with a digit never are).

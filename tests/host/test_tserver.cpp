@@ -1,5 +1,6 @@
 // The host's connections: slots, login, relay, kick, watchers, departures,
 // and what it does with senders that lie or flood.
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <memory>
@@ -28,6 +29,8 @@ private slots:
     void spoofedSendersIgnored();
     void outOfRangeAndGarbage();
     void floodIsCutOff();
+    void loginThenCloseLeavesNoGhost();
+    void floodOfCompleteMessagesIsCutOff();
     void justWatch();
     void idleHostRunsNoTimer();
 
@@ -255,6 +258,55 @@ void TestTServer::floodIsCutOff() {
     QVERIFY(!a->waitForPrefix("CMD_playerdisconnected+2+Bob").isEmpty());
     a->send("CMD_chat+1+ok|clBlack");
     QVERIFY(!a->waitForPrefix("CMD_chat+1+Alice chats: ok").isEmpty());
+}
+
+// A login still queued when its connection closes must not take the slot
+// for the closed connection, nor announce a player who has already gone.
+void TestTServer::loginThenCloseLeavesNoGhost() {
+    RawClient* a = login("Alice", 1);
+    QVERIFY(a);
+    // A slow tick makes sure every departure is seen before its login.
+    server->socktimer.setInterval(300);
+    for (int i = 0; i < 9; ++i) {
+        RawClient* g = connectClient(2);
+        QVERIFY(g);
+        g->send("CMD_logininfo+2+1.0.3+Ghost" + QByteArray::number(i));
+        QTRY_VERIFY(server->queued() == 1); // the login waits for its tick
+        g->close();
+        QTRY_VERIFY(!server->players[2].connected);
+    }
+    server->socktimer.setInterval(TServer::SocktimerMs);
+    QTest::qWait(400);
+    settle();
+    QVERIFY2(a->take().isEmpty(), "a departed login was announced");
+    for (int i = 2; i <= 9; ++i)
+        QVERIFY(!server->players[i].connected);
+    QVERIFY(login("Bob", 2));
+}
+
+// Complete messages as fast as a peer can send them: it is cut off once it
+// holds its share of the queue, and the others are served at the usual pace.
+void TestTServer::floodOfCompleteMessagesIsCutOff() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    RawClient* c = login("Cy", 3);
+    QVERIFY(a && b && c);
+    QByteArray burst;
+    for (int i = 0; i < 20000; ++i)
+        burst += "CMD_chat+3+" + QByteArray::number(i) + "|clRed\xff";
+    c->sendRaw(burst);
+    QVERIFY(c->waitClosed());
+    QVERIFY(server->queued() <= std::size_t(TServer::MaxQueuedPerConnection));
+    QTest::qWait(50);
+    QVERIFY(server->queued() <= std::size_t(TServer::MaxQueuedPerConnection));
+    // What the flooder left behind is gone with it: Bob is relayed at once.
+    QElapsedTimer clock;
+    clock.start();
+    b->send("CMD_chat+2+still here|clBlack");
+    QVERIFY(!a->waitForPrefix("CMD_chat+2+Bob chats: still here").isEmpty());
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!server->players[3].connected);
+    QVERIFY(login("Dee", 3));
 }
 
 void TestTServer::justWatch() {

@@ -52,6 +52,7 @@ private slots:
     void humanTakesSeatBackBeforeTimerFires();
     void lateJoinerGetsGameStats_data();
     void lateJoinerGetsGameStats();
+    void handOverToSlot3();
 
 private:
     RawClient* login(const QByteArray& name, int slot);
@@ -487,6 +488,70 @@ void TestTServerGame::lateJoinerGetsGameStats() {
     QVERIFY(c->waitFor(3));
     settle();
     QCOMPARE(c->take(), (Messages{"CMD_newplayerinfo+2+Cy", "CMD_existingplayers+1+Alice", stats}));
+}
+
+// Seat 1's user gives his turns to the watcher in slot 3: refused for anyone
+// else and outside a game; afterwards slot 3 plays seat 1 as "3", a late
+// joiner learns it, and slot 3's departure ends the game.
+void TestTServerGame::handOverToSlot3() {
+    RawClient* a = login("Alice", 1);
+    RawClient* b = login("Bob", 2);
+    RawClient* c = login("Cy", 3);
+    QVERIFY(a && b && c);
+    a->send("CMD_give3+1+"); // no game yet
+    QCOMPARE(a->waitForPrefix("CMD_"), QByteArray("CMD_cantgive+"));
+    QVERIFY(start(a));
+    b->send("CMD_give3+2+"); // only seat 1's user
+    QCOMPARE(b->waitForPrefix("CMD_"), QByteArray("CMD_cantgive+"));
+    settle();
+    QVERIFY(a->take().isEmpty() && c->take().isEmpty());
+
+    a->send("CMD_give3+1+");
+    QVERIFY(c->waitFor(2));
+    settle();
+    const Messages given{"CMD_giving3+1+Cy+", "CMD_nextplayer+3+"};
+    QCOMPARE(a->take(), given);
+    QCOMPARE(c->take(), given);
+    a->send("CMD_give3+1+"); // given already
+    QCOMPARE(a->waitForPrefix("CMD_"), QByteArray("CMD_cantgive+"));
+
+    // Seat 1's old player can no longer act for it; slot 3 can.
+    dice.pushPoints(1);
+    a->send("CMD_rolldice+1+");
+    settle();
+    QCOMPARE(server->game.phase(1), 'r');
+    c->send("CMD_rolldice+3+");
+    QCOMPARE(b->waitForPrefix("CMD_hisroll+"), QByteArray("CMD_hisroll+3+1+0+0+0+1+"));
+    a->send("CMD_movepiece+1+1+");
+    settle();
+    QCOMPARE(server->game.phase(1), 'm');
+    c->send("CMD_movepiece+3+1+");
+    QCOMPARE(b->waitForPrefix("CMD_moveit+"), QByteArray("CMD_moveit+3+1+1+t+f+f+f+"));
+    QCOMPARE(b->waitForPrefix("CMD_nextplayer+"), QByteArray("CMD_nextplayer+3+"));
+    settle();
+    takeAll();
+
+    // A late joiner hears who plays seat 1 before the snapshot names it.
+    RawClient* d = login("Dee", 4);
+    QVERIFY(d);
+    QVERIFY(server->game.gameon());
+    clients.push_back(std::make_unique<RawClient>());
+    RawClient* e = clients.back().get();
+    QVERIFY(e->connectTo(server->listeningPort()));
+    QCOMPARE(e->waitForPrefix("CMD_sendlogininfo+"), QByteArray("CMD_sendlogininfo+5"));
+    e->send("CMD_logininfo+5+1.0.3+Eve");
+    QVERIFY(e->waitFor(7));
+    settle();
+    const Messages late = e->take();
+    QCOMPARE(late.mid(5), (Messages{"CMD_giving3+1+Cy+", "CMD_gamestats+5+3+r+1+1+0+0+0+1+1+1"}));
+
+    // Slot 3 leaves: seat 1 is Alice's again and the game is over.
+    c->close();
+    QCOMPARE(b->waitForPrefix("CMD_giveback+"), QByteArray("CMD_giveback+Alice+"));
+    settle();
+    QVERIFY(!server->game.gameon());
+    QVERIFY(!server->handedover);
+    QVERIFY(!server->Timer1.isActive() && !server->computertimer.isActive());
 }
 
 QTEST_GUILESS_MAIN(TestTServerGame)
