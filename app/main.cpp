@@ -34,13 +34,7 @@ int main(int argc, char** argv) {
         return server.listeningPort();
     };
 
-    tallylist.loadchecklist = [&chat] { chat.loadchecklist(); };
     tallylist.FormCreate();
-    QObject::connect(chat.ViewTally1, &QAction::triggered, &tallylist, [&] {
-        chat.loadchecklist();
-        tallylist.show();
-        tallylist.raise();
-    });
     help.showAbout = [&about] {
         about.show();
         about.raise();

@@ -90,6 +90,9 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
         {cmd::MoveIt, &board::TurnFlow::moveit},
         {cmd::Unable, &board::TurnFlow::unable},
         {cmd::MoveBack, &board::TurnFlow::moveback},
+        {cmd::Giving3, &board::TurnFlow::giving3},
+        {cmd::GiveBack, &board::TurnFlow::giveback},
+        {cmd::CantGive, &board::TurnFlow::cantgive},
     };
     for (const auto& [word, handler] : turn)
         turnHandlers_.insert(QString::fromLatin1(word), handler);
@@ -214,6 +217,9 @@ void Tchat::buildPanel() {
     lf.setLetterSpacing(QFont::AbsoluteSpacing, 6);
     logo->setFont(lf);
     logo->setStyleSheet(QStringLiteral("color: rgb(222,184,102);"));
+    // The logo leads to the maker's page, through the about window's link.
+    logo->setCursor(Qt::PointingHandCursor);
+    logo->installEventFilter(this);
 
     view = new board::BoardView(panel_board);
     FlatPanel1 = view->FlatPanel1;
@@ -279,6 +285,11 @@ void Tchat::resizeEvent(QResizeEvent* e) {
 bool Tchat::eventFilter(QObject* o, QEvent* e) {
     if (o == mychat && e->type() == QEvent::KeyPress && mychatKey(static_cast<QKeyEvent*>(e)))
         return true;
+    if (o == logo && e->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton && windows_.about) {
+        windows_.about->URL1.open();
+        return true;
+    }
     return QMainWindow::eventFilter(o, e);
 }
 
@@ -383,7 +394,7 @@ void Tchat::storeBoundsOnClose() {
         if (b.height > work.height()) b.height -= 15;
     }
     savedbounds = b;
-    saveinifile();
+    saveinifile(b);
 }
 
 void Tchat::closeEvent(QCloseEvent* e) {

@@ -186,6 +186,7 @@ public:
     void kicking(int seat);
     void preparePopup(int seat);
     void loadchecklist();
+    void updateGiveButton();
     QStringList opponentNames() const;
     QStringList spectators() const;
     // A finished game for the tally ("addtomine" for an own win); the tally
@@ -213,6 +214,8 @@ public:
     int settingsWrites = 0;
     void loadinifile();
     void saveinifile();
+    // Writes the settings with these window bounds instead of the current ones.
+    void saveinifile(const WindowBounds& b);
     void setBotSpeed(BotSpeedItem item);
 
     // Every handled message, for tests that wait on the dispatch.

@@ -9,6 +9,7 @@
 #include "chat_input.h"
 #include "colortext.h"
 #include "tchat.h"
+#include "ttallylist.h"
 #include "windows.h"
 
 namespace {
@@ -113,14 +114,8 @@ void Tchat::wireChat() {
     connect(clear, &QAction::triggered, this, &Tchat::clearMainChat);
     connect(ClearMainChat1, &QAction::triggered, this, &Tchat::clearMainChat);
     connect(all, &QAction::triggered, mainchat, &QTextEdit::selectAll);
-    connect(copy, &QAction::triggered, mainchat, [this] {
-        // Plain text only; the smiley pictures leave nothing behind.
-        const QTextCursor c = mainchat->textCursor();
-        if (!c.hasSelection()) return;
-        QString text = c.selection().toPlainText();
-        text.remove(QChar::ObjectReplacementCharacter);
-        QApplication::clipboard()->setText(text);
-    });
+    // The transcript's own copy gives plain text without smiley placeholders.
+    connect(copy, &QAction::triggered, mainchat, &QTextEdit::copy);
     connect(TextColor1, &QAction::triggered, this, &Tchat::textColorClick);
     connect(PhraseList1, &QAction::triggered, this, &Tchat::phraseListClick);
     applyTextColor();
@@ -129,6 +124,14 @@ void Tchat::wireChat() {
 void Tchat::setWindows(const Windows& w) {
     windows_ = w;
     wirePhraseEditor();
+    if (windows_.tallylist) {
+        // A finished game refills "Players In Current Game" from the seats.
+        windows_.tallylist->loadchecklist = [this] { loadchecklist(); };
+        connect(ViewTally1, &QAction::triggered, windows_.tallylist, [this] {
+            loadchecklist();
+            showWindow(windows_.tallylist);
+        });
+    }
 }
 
 // ---- transcript ----
@@ -165,14 +168,15 @@ void Tchat::clearMainChat() {
 // ---- input line ----
 
 bool Tchat::mychatKey(QKeyEvent* e) {
-    // The first key replaces the greeting text.
+    // A paste appends, the greeting text included, as the menu's Paste does.
+    if (e->matches(QKeySequence::Paste)) {
+        pasteClick();
+        return true;
+    }
+    // Any other key replaces the greeting text.
     if (mychat->text() == QLatin1String(chat::EnterChatHere)) mychat->clear();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         sendit();
-        return true;
-    }
-    if (e->matches(QKeySequence::Paste)) {
-        pasteClick();
         return true;
     }
     return false;

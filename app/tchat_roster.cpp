@@ -61,6 +61,7 @@ void Tchat::dispatch(const QString& message) {
             if (t != turnHandlers_.cend()) (turnflow->*(*t))(rest);
         }
     }
+    updateGiveButton();
     ++handledCount;
 }
 
@@ -200,6 +201,20 @@ QStringList Tchat::spectators() const {
 
 void Tchat::addgame(const QString& winner) {
     gamesForTally.append(winner);
+    if (windows_.tallylist) windows_.tallylist->addgame(winner);
+}
+
+void Tchat::updateGiveButton() {
+    // Seat 1's user may hand his turns over while a game runs and somebody
+    // sits in slot 3 to take them.
+    bool slot3 = false;
+    if (windows_.spylist) {
+        const QListWidget* list = windows_.spylist->listbox_spys;
+        for (int i = 0; i < list->count() && !slot3; ++i)
+            slot3 = list->item(i)->text().startsWith(QLatin1String("3: "));
+    }
+    view->button_give->setVisible(loggedin && myseat == 1 && turnflow->gameRunning() &&
+                                  !turnflow->handedOver() && slot3);
 }
 
 void Tchat::gamestats(const QString& rest) {
@@ -211,11 +226,10 @@ void Tchat::gamestats(const QString& rest) {
     std::array<int, 4> dice{};
     for (int& d : dice)
         d = f.number();
-    if (seat < 1 || seat > 2 || points < 0 || points > 4) return;
+    // Seat 3 is seat 1 handed over, taken as received.
+    if (seat < 1 || seat > board::HandOverSeat || points < 0 || points > 4) return;
     for (int d : dice)
         if (d < 0 || d > 1) return;
-    board::BoardModel& model = turnflow->model();
-    model.whoseturn = seat;
     view->showdice(dice);
     const QString list = f.rest();
     if (list != QLatin1String("*")) {
@@ -228,9 +242,10 @@ void Tchat::gamestats(const QString& rest) {
             turnflow->setChip(s, k, q);
         }
     }
-    model.pending[seat - 1] = points;
+    turnflow->takeSnapshotTurn(seat, phase.isEmpty() ? QChar() : phase.at(0), points);
     if (seat != myseat) {
-        view->memo_turn->addLine(view->seatname(seat) + QStringLiteral("'s turn.."));
+        view->memo_turn->addLine(view->seatname(board::boardSeat(seat)) +
+                                 QStringLiteral("'s turn.."));
     } else if (phase == QLatin1String("r")) {
         view->button_roll->show();
         view->memo_turn->addLine(QStringLiteral("Your turn to roll.."));

@@ -78,11 +78,14 @@ void Tchat::loadinifile() {
 }
 
 void Tchat::saveinifile() {
+    saveinifile(bounds());
+}
+
+void Tchat::saveinifile(const WindowBounds& b) {
     SettingsValues v;
     v.textSize = textsize;
     v.textColor = textcolor;
     v.botSpeed = botspeed;
-    const WindowBounds b = bounds();
     v.bounds = QRect(b.left, b.top, b.width, b.height);
     v.turnSound = turnsound ? TurnSound::New : TurnSound::Classic;
     v.playSounds = PlaySounds1->isChecked();

@@ -18,6 +18,8 @@ void colour(QWidget* widget, const QColor& text) {
 QLabel* textLabel(QWidget* parent, QRect geometry, int pixelSize, const QColor& text,
                   Qt::Alignment align) {
     auto* label = new QLabel(parent);
+    // Names and texts here come from peers: never markup.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setFont(boardFont(pixelSize));
     label->setAlignment(align);

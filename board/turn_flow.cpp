@@ -57,8 +57,14 @@ void TurnFlow::button_roll1Click() {
         link_.messagebox(WatchingRefusal);
         return;
     }
-    if (model_.whoseturn == link_.myseat() && link_.loggedin())
+    if (model_.whoseturn == link_.myseat() && link_.loggedin()) {
+        // The roll starts from nothing: points left from an earlier turn
+        // (played by the computer, or named by a snapshot) must not let a
+        // chip click through before the host's answer.
+        const int seat = boardSeat(link_.myseat());
+        if (validSeat(seat)) model_.points(seat) = 0;
         link_.send(wire::rolldice(link_.myseat()));
+    }
 }
 
 void TurnFlow::image_p11Click(ChipImage* image) {
@@ -105,6 +111,7 @@ void TurnFlow::startthegame(const QString& args) {
     wire::TextFields f(args);
     const QString starter = f.next();
     sent_.reset();
+    gamerunning_ = true;
     view_.label_error->clear();
     view_.button_start->hide();
     view_.button_give->hide();
@@ -131,6 +138,8 @@ void TurnFlow::getnextplayer(const QString& args) {
     view_.label_error->clear();
     model_.whoseturn = turn;
     const int seat = boardSeat(turn);
+    // A seat about to roll has no points to move with yet.
+    model_.points(seat) = 0;
     view_.clearStatus();
     view_.button_roll->hide();
     view_.label_status(seat)->setText(QStringLiteral("Rolling.."));
@@ -159,6 +168,7 @@ void TurnFlow::hisroll(const QString& args) {
     view_.clearStatus();
     const int seat = boardSeat(roller);
     model_.points(seat) = points;
+    lastRoll_[static_cast<unsigned>(seat - 1)] = points;
     view_.showdice(dice);
     view_.label_status(seat)->setText(points == 1 ? QStringLiteral("1 point")
                                                   : QStringLiteral("%1 points").arg(points));
@@ -189,6 +199,7 @@ void TurnFlow::moveit(const QString& args) {
     sent_.reset();
     const int seat = boardSeat(mover);
     setChip(seat, chip, square);
+    model_.points(seat) = 0; // spent, whoever moved for the seat
     const QString who = name(seat);
     if (entered)
         log(who + QStringLiteral(" brought a chip out and will roll again."));
@@ -246,6 +257,10 @@ void TurnFlow::error(const QString& args) {
         model_.points(sent_->seat) = sent_->points;
         model_.whoseturn = sent_->whoseturn;
         sent_.reset();
+    } else if (model_.whoseturn == 0 && validSeat(boardSeat(seat))) {
+        // The host refuses only a seat that is to move, by its last roll.
+        model_.whoseturn = seat;
+        model_.points(boardSeat(seat)) = lastRoll_[static_cast<unsigned>(boardSeat(seat) - 1)];
     }
 }
 
@@ -255,6 +270,7 @@ void TurnFlow::winner(const QString& args) {
     if (!readSeat(f, seat)) return;
     seat = boardSeat(seat);
     sent_.reset();
+    gamerunning_ = false;
     view_.label_error->clear();
     link_.playsounds(QStringLiteral("winner"));
     const QString won = name(seat) + QStringLiteral(" has Won the Game!");
@@ -266,6 +282,51 @@ void TurnFlow::winner(const QString& args) {
     if (link_.ishost()) view_.button_start->show();
     const int me = link_.myseat();
     if (validSeat(me)) link_.addgame(seat == me ? QStringLiteral("addtomine") : name(seat));
+}
+
+void TurnFlow::takeSnapshotTurn(int turn, QChar phase, int points) {
+    const int seat = boardSeat(turn);
+    if (!validSeat(seat)) return;
+    gamerunning_ = true;
+    sent_.reset();
+    model_.whoseturn = turn;
+    lastRoll_[static_cast<unsigned>(seat - 1)] = points;
+    // Points count only while the seat is to move; otherwise they are the
+    // last roll's and would let a click through that the host ignores.
+    model_.points(seat) = phase == QLatin1Char('m') ? points : 0;
+}
+
+// ---- hand-over of seat 1 to connection 3 ----
+
+void TurnFlow::giving3(const QString& args) {
+    wire::TextFields f(args);
+    f.next(); // the host's number, not used
+    const QString name = f.next();
+    handedover_ = true;
+    view_.label_playername1->setText(name);
+    link_.addlinetochat(QStringLiteral("0+The host has given ") + name +
+                        QStringLiteral(" the ability to play."));
+    view_.setOwnerMarks(1, QString::number(HandOverSeat));
+}
+
+void TurnFlow::giveback(const QString& args) {
+    wire::TextFields f(args);
+    const QString name = f.next();
+    handedover_ = false;
+    gamerunning_ = false;
+    sent_.reset();
+    // The host has ended the game: nobody is to act any more.
+    model_.whoseturn = 0;
+    view_.button_roll->hide();
+    view_.label_playername1->setText(name);
+    link_.addlinetochat(QStringLiteral("0+The Game is over since player 3 left"));
+    view_.setOwnerMarks(1, QStringLiteral("1"));
+    if (link_.ishost()) view_.button_start->show();
+    link_.playsounds(QStringLiteral("gameover"));
+}
+
+void TurnFlow::cantgive(const QString&) {
+    link_.addlinetochat(QStringLiteral("0+You cannot give player 3 your turn."));
 }
 
 } // namespace board

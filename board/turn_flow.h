@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <optional>
 
 namespace board {
@@ -38,6 +39,18 @@ public:
     void unable(const QString& args);        // CMD_unable
     void error(const QString& args);         // CMD_error
     void winner(const QString& args);        // CMD_winner
+    void giving3(const QString& args);       // CMD_giving3
+    void giveback(const QString& args);      // CMD_giveback
+    void cantgive(const QString& args);      // CMD_cantgive
+
+    // A snapshot's turn: the seat to act as received (3 for seat 1 handed
+    // over), its phase letter and points.
+    void takeSnapshotTurn(int turn, QChar phase, int points);
+
+    // Between a game's start (or a snapshot of it) and its end.
+    bool gameRunning() const { return gamerunning_; }
+    // Seat 1's turns are taken by connection 3.
+    bool handedOver() const { return handedover_; }
 
     // Stores a chip's square and moves its picture; the only way chips move.
     void setChip(int seat, int chip, int square);
@@ -57,6 +70,11 @@ private:
         int seat, points, whoseturn;
     };
     std::optional<SentMove> sent_;
+    // The points of each seat's last roll: what the host holds while that
+    // seat is to move, so a refusal can always give the turn back.
+    std::array<int, SeatCount> lastRoll_{};
+    bool gamerunning_ = false;
+    bool handedover_ = false;
 };
 
 } // namespace board

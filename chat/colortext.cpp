@@ -57,8 +57,14 @@ std::optional<ColorValue> readColorText(const QString& text) {
     if (text.startsWith('$')) {
         const QString digits = text.mid(1);
         if (digits.isEmpty() || digits.size() > 8) return std::nullopt;
-        for (QChar c : digits)
-            if (!isxdigit(c.toLatin1())) return std::nullopt;
+        // Checked by hand: the C library's test is undefined for a negative
+        // char, which any byte above 0x7F becomes.
+        for (QChar c : digits) {
+            const char16_t u = c.unicode();
+            const bool hex = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') ||
+                             (u >= 'A' && u <= 'F');
+            if (!hex) return std::nullopt;
+        }
         v = digits.toUInt(&ok, 16);
     } else {
         // A decimal number as the settings file may hold it; system colours

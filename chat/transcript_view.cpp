@@ -1,5 +1,8 @@
 #include "transcript_view.h"
 
+#include <QMimeData>
+#include <QTextDocumentFragment>
+
 #include <algorithm>
 
 #include <QDesktopServices>
@@ -222,6 +225,14 @@ void TranscriptView::setTextSize(int size) {
 void TranscriptView::openLink(int n) {
     const QUrl url = n >= 0 && n < linktable_.size() ? linkAddress(linktable_[n]) : QUrl();
     if (!url.isValid() || !opener_->open(url)) emit cannotOpen();
+}
+
+QMimeData* TranscriptView::createMimeDataFromSelection() const {
+    QString text = textCursor().selection().toPlainText();
+    text.remove(QChar::ObjectReplacementCharacter);
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
 }
 
 } // namespace chat

@@ -70,6 +70,9 @@ signals:
 
 protected:
     QVariant loadResource(int type, const QUrl& name) override;
+    // Every copy (keys, menu, dragging) is plain text without the smiley
+    // pictures' placeholder characters.
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void relayout();

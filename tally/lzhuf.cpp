@@ -217,6 +217,10 @@ public:
         return b;
     }
 
+    // Bits taken beyond the real end of the source. A whole stream never
+    // needs any; a damaged one would otherwise decode zeros for ever.
+    int overrun() const { return padBytes_ * 8 - bits_; }
+
 private:
     // Tops the accumulator up to at least 57 bits; past the end of the
     // source every byte reads as zero.
@@ -229,12 +233,16 @@ private:
 
     uint8_t next() {
         if (pos_ == end_) {
-            if (eof_) return 0;
-            end_ = source_.fill(buf_, TLZH::BufferSize);
-            pos_ = 0;
-            if (end_ <= 0) {
-                end_ = 0;
-                eof_ = true;
+            if (!eof_) {
+                end_ = source_.fill(buf_, TLZH::BufferSize);
+                pos_ = 0;
+                if (end_ <= 0) {
+                    end_ = 0;
+                    eof_ = true;
+                }
+            }
+            if (eof_) {
+                if (padBytes_ < 1 << 20) ++padBytes_;
                 return 0;
             }
         }
@@ -244,6 +252,7 @@ private:
     LzhSource& source_;
     uint64_t acc_ = 0;
     int bits_ = 0;
+    int padBytes_ = 0;
     int pos_ = 0;
     int end_ = 0;
     bool eof_ = false;
@@ -509,7 +518,10 @@ uint64_t TLZH::decode(LzhSource& source, LzhSink& sink, uint64_t size) {
     std::memset(text, ' ', N - F);
     int r = N - F;
     uint64_t count = 0;
-    while (count < size) {
+    // A stream ends with its last code; reading on past a byte of padding
+    // means the stated size is not what this stream holds.
+    constexpr int PaddingBits = 8;
+    while (count < size && in->overrun() <= PaddingBits) {
         int c = huff.son[Root];
         while (c < T)
             c = huff.son[c + static_cast<int>(in->bit())];

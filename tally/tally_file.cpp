@@ -4,10 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-
-#include <cstdio>
 
 #include "lzrw1.h"
 
@@ -48,31 +47,27 @@ QString load(const QString& path, Tally& tally) {
     }
     if (!text.open()) return QStringLiteral("Cannot read the tally");
     QString error;
-    std::optional<TallyGrid> grid = TallyGrid::fromText(text.readAll(), &error);
-    if (!grid) return error;
-    tally.grid = *grid;
+    tally.grid = TallyGrid::fromText(text.readAll(), &error);
     tally.startSession();
-    return {};
+    return error;
 }
 
 bool save(const QString& path, const Tally& tally) {
-    QTemporaryFile text;
-    if (!text.open() || text.write(tally.grid.toText()) < 0 || !text.flush()) return false;
-    text.close();
-    const QString fresh = path + QStringLiteral(".new");
+    // Compressed in memory and written beside the old file, which is replaced
+    // in one step only when everything was written.
+    QByteArray packed;
     try {
-        Tlzrw1 codec;
-        codec.CompressMode = TCompressMode::Fast;
-        codec.InputFile = text.fileName();
-        codec.OutputFile = fresh;
-        codec.Compress();
+        packed = Tlzrw1::compressData(tally.grid.toText(), TCompressMode::Fast);
     } catch (const std::exception&) {
-        QFile::remove(fresh); // the codec removes its output; this is belt and braces
         return false;
     }
-    // rename() replaces the old file in one step.
-    return std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()) ==
-           0;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(packed) != packed.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace tallyfile

@@ -62,26 +62,38 @@ QByteArray TallyGrid::toText() const {
     return out;
 }
 
-std::optional<TallyGrid> TallyGrid::fromText(const QByteArray& text, QString* error) {
+TallyGrid TallyGrid::fromText(const QByteArray& text, QString* error) {
     QList<QByteArray> lines = text.split('\n');
     for (QByteArray& l : lines)
         if (l.endsWith('\r')) l.chop(1);
-    auto fail = [error](const QString& why) -> std::optional<TallyGrid> {
+    auto fail = [error](const QString& why) {
         if (error) *error = why;
-        return std::nullopt;
     };
+    // Read as far as the text goes: a damaged count keeps the empty tally,
+    // missing cells stay empty (and count as 0), and the reason is reported.
+    TallyGrid g;
     bool ok1 = false, ok2 = false;
     const int cols = lines.value(0).toInt(&ok1);
+    if (!ok1 || cols != Columns) {
+        fail(QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(lines.value(0))));
+        return g;
+    }
     const int rows = lines.value(1).toInt(&ok2);
-    if (!ok1 || !ok2 || cols != Columns || rows < 1 || rows > 100000)
-        return fail(QStringLiteral("Invalid numeric input"));
-    if (lines.size() < 2 + cols * rows) return fail(QStringLiteral("Read beyond end of file"));
-    TallyGrid g;
+    if (!ok2 || rows < 1 || rows > MaxRows) {
+        fail(QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(lines.value(1))));
+        return g;
+    }
     g.rows_.assign(static_cast<std::size_t>(rows), Row{});
     int at = 2;
     for (int c = 0; c < cols; ++c)
-        for (int r = 0; r < rows; ++r)
-            g.rows_[r][c] = wire::decode(lines[at++]);
+        for (int r = 0; r < rows; ++r) {
+            if (at >= lines.size()) {
+                fail(QStringLiteral("Read beyond end of file"));
+                return g;
+            }
+            g.rows_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                wire::decode(lines[at++]);
+        }
     return g;
 }
 

@@ -37,7 +37,10 @@ public:
     QByteArray toText() const;
     // Reads that layout; nullopt (with a reason) when a count line is not a
     // number or the text ends early.
-    static std::optional<TallyGrid> fromText(const QByteArray& text, QString* error = nullptr);
+    // The grid as far as the text fills it; 'error' tells why it stopped early.
+    static TallyGrid fromText(const QByteArray& text, QString* error = nullptr);
+    // More opponents than anyone tallies: a count beyond it is damage.
+    static constexpr int MaxRows = 100000;
 
 private:
     std::vector<Row> rows_;

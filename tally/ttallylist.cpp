@@ -85,6 +85,7 @@ void Ttallylist::build() {
     og->setContentsMargins(8, 4, 8, 6);
     opponent->setMinimumHeight(136);
     label_hisnametop = new QLabel(QStringLiteral("Tally"), opponent);
+    label_hisnametop->setTextFormat(Qt::PlainText); // an opponent's name, as sent
     QFont big = f;
     big.setPixelSize(19);
     label_hisnametop->setFont(big);
@@ -92,6 +93,7 @@ void Ttallylist::build() {
     og->addWidget(new QLabel(QStringLiteral("Total"), opponent), 1, 1, Qt::AlignRight);
     og->addWidget(new QLabel(QStringLiteral("Session"), opponent), 1, 2, Qt::AlignRight);
     label_hisname = new QLabel(QStringLiteral("XX Wins:"), opponent);
+    label_hisname->setTextFormat(Qt::PlainText); // an opponent's name, as sent
     QLabel* rows[4] = {new QLabel(QStringLiteral("Number of Games"), opponent), label_hisname,
                        new QLabel(QStringLiteral("Your Wins:"), opponent),
                        new QLabel(QStringLiteral("Neither Won:"), opponent)};

@@ -89,6 +89,14 @@ private slots:
         QTest::newRow("good size does not match")
             << false << lessGood << out
             << "Lzrw1 (LZH decompression) : Original and compressed sizes do not match !";
+        // A size far beyond what the stream holds stops where the stream ends,
+        // instead of writing gigabytes of decoded zeros.
+        QByteArray hugeGood = good;
+        hugeGood[4] = hugeGood[5] = hugeGood[6] = char(0xFF);
+        hugeGood[7] = char(0x7F);
+        QTest::newRow("good size far beyond its stream")
+            << false << hugeGood << out
+            << "Lzrw1 (LZH decompression) : Original and compressed sizes do not match !";
         QTest::newRow("copy before the piece's start")
             << false << QByteArray::fromHex("57525a4c0400000005004080000010") << out
             << "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !";

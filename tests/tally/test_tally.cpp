@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 #include "lzrw1.h"
 #include "tally_file.h"
 #include "tally_grid.h"
@@ -22,7 +24,7 @@ private slots:
     void fileRoundTripStartsANewSession();
     void missingFileIsAnEmptyTally();
     void damagedFileReportsAndStartsEmpty();
-    void failedSaveKeepsThePreviousFile();
+    void saveReplacesTheFileWhole();
 };
 
 void TestTally::countingWithoutOpponents() {
@@ -101,11 +103,21 @@ void TestTally::textLayoutWorkedExample() {
     const QByteArray expected = "9\r\n2\r\n0\r\nAnn\r\n5\r\n3\r\n3\r\n1\r\n0\r\n2\r\n0\r\n0\r\n"
                                 "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
     QCOMPARE(t.grid.toText(), expected);
-    const auto back = TallyGrid::fromText(expected);
-    QVERIFY(back);
-    QCOMPARE(back->toText(), expected);
-    QVERIFY(!TallyGrid::fromText("9\r\nx\r\n"));
-    QVERIFY(!TallyGrid::fromText("9\r\n2\r\n0\r\n"));
+    QString error;
+    QCOMPARE(TallyGrid::fromText(expected, &error).toText(), expected);
+    QVERIFY(error.isEmpty());
+    // Damaged text reads as far as it goes and says why it stopped.
+    const TallyGrid badCount = TallyGrid::fromText("9\r\nx\r\n", &error);
+    QCOMPARE(error, QStringLiteral("'x' is not a valid integer value"));
+    QCOMPARE(badCount.rowCount(), 1);
+    QCOMPARE(badCount.cell(1, 0), QStringLiteral("0"));
+    error.clear();
+    const TallyGrid cut = TallyGrid::fromText("9\r\n2\r\n0\r\nAnn\r\n7\r\n", &error);
+    QCOMPARE(error, QStringLiteral("Read beyond end of file"));
+    QCOMPARE(cut.rowCount(), 2);
+    QCOMPARE(cut.cell(0, 1), QStringLiteral("Ann"));
+    QCOMPARE(cut.cell(1, 0), QStringLiteral("7"));
+    QVERIFY(cut.cell(2, 0).isEmpty());
 }
 
 void TestTally::damagedCountsAreZero() {
@@ -161,24 +173,32 @@ void TestTally::damagedFileReportsAndStartsEmpty() {
     QCOMPARE(t.grid.rowCount(), 1);
 }
 
-void TestTally::failedSaveKeepsThePreviousFile() {
+void TestTally::saveReplacesTheFileWhole() {
     QTemporaryDir dir;
     const QString path = dir.filePath(tallyfile::FileName);
     Tally t;
     t.startTallying("Ann");
     QVERIFY(tallyfile::save(path, t));
-    const QByteArray before = [&] {
-        QFile f(path);
+    auto read = [](const QString& p) {
+        QFile f(p);
         f.open(QIODevice::ReadOnly);
         return f.readAll();
-    }();
-    // A folder where the new file should go makes the write fail.
-    QVERIFY(QDir().mkpath(path + ".new/blocker"));
+    };
+    const QByteArray before = read(path);
+    // A second name for the old file: a save that wrote into the old file
+    // (and could leave it half written when interrupted) would change it.
+    const QString keep = dir.filePath("kept");
+    QCOMPARE(::link(qPrintable(path), qPrintable(keep)), 0);
     Tally other;
-    QVERIFY(!tallyfile::save(path, other));
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    other.startTallying("Bob");
+    QVERIFY(tallyfile::save(path, other));
+    QCOMPARE(read(keep), before);
+    QVERIFY(read(path) != before);
+    Tally back;
+    QVERIFY(tallyfile::load(path, back).isEmpty());
+    QCOMPARE(back.tallied(), QStringList{"Bob"});
+    // Nothing is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestTally)
