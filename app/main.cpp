@@ -1,6 +1,7 @@
 // Kelvoa: one process holds a host and a client that talk only over TCP.
 #include <QApplication>
 
+#include "signal_exit.h"
 #include "tchat.h"
 #include "tserver.h"
 #include "ttallylist.h"
@@ -42,6 +43,9 @@ int main(int argc, char** argv) {
     spylist.kicking = [&chat](int seat) { chat.kicking(seat); };
     download.exitGame = [&chat] { chat.close(); };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Logging out, kill and Ctrl+C close the program as File > Exit does, so
+    // the settings and the tally of this run are written.
+    SignalExit signalExit([&chat] { chat.close(); });
 
     chat.show();
     return app.exec();

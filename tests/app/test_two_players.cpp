@@ -9,8 +9,10 @@
 #include "board_model.h"
 #include "dice.h"
 #include "rules.h"
+#include "tally_file.h"
 #include "tchat.h"
 #include "tserver.h"
+#include "ttallylist.h"
 
 namespace {
 class QuietDialogs : public Dialogs {
@@ -53,7 +55,17 @@ struct Table {
             c->setDialogs(&dialogs);
             c->settingsFolder = (c == &alice ? aliceDir : bobDir).path();
         }
+        // Each player's own tally window and file, as the program makes them.
+        aliceTally = std::make_unique<Ttallylist>(nullptr, tallyPath(aliceDir));
+        bobTally = std::make_unique<Ttallylist>(nullptr, tallyPath(bobDir));
+        for (Ttallylist* t : {aliceTally.get(), bobTally.get()}) {
+            t->report = [](const QString& e) { qWarning() << e; };
+            t->FormCreate();
+        }
+        alice.setWindows({aliceTally.get()});
+        bob.setWindows({bobTally.get()});
     }
+    static QString tallyPath(const QTemporaryDir& d) { return d.filePath(tallyfile::FileName); }
     // Both log in; then the host is given a brisk pace and Alice starts.
     bool seatAndStart() {
         alice.show();
@@ -85,6 +97,7 @@ struct Table {
     rules::SeededDice dice;
     QTemporaryDir aliceDir, bobDir;
     QuietDialogs dialogs;
+    std::unique_ptr<Ttallylist> aliceTally, bobTally;
     Tchat alice{{"Alice", "127.0.0.1", "true"}};
     Tchat bob{{"Bob", "127.0.0.1", "x"}};
 };
@@ -108,6 +121,14 @@ void TestTwoPlayers::wholeGameByClicking() {
     QCOMPARE(bob.myseat, 2);
     QCOMPARE(alice.label_playername2->text(), QStringLiteral("Bob"));
     QCOMPARE(bob.label_playername1->text(), QStringLiteral("Alice"));
+    // Alice tallies Bob from "Players In Current Game", as a player would.
+    alice.ViewTally1->trigger();
+    QListWidget* current = t.aliceTally->checklist;
+    QCOMPARE(current->count(), 1);
+    current->setCurrentRow(0);
+    current->item(0)->setCheckState(Qt::Checked);
+    QCOMPARE(t.aliceTally->listbox_tally->count(), 1);
+    t.aliceTally->hide();
 
     int actions = 0;
     QElapsedTimer clock;
@@ -129,6 +150,30 @@ void TestTwoPlayers::wholeGameByClicking() {
     QCOMPARE(alice.gamesForTally.first(),
              winner == 1 ? QStringLiteral("addtomine") : QStringLiteral("Bob"));
     QVERIFY(t.dialogs.shown.isEmpty());
+
+    // The game reached both tally windows; "Players In Current Game" names
+    // the opponent.
+    QCOMPARE(t.aliceTally->mylabel[1]->text(), QStringLiteral("1"));
+    QCOMPARE(t.aliceTally->checklist->count(), 1);
+    QCOMPARE(t.aliceTally->checklist->item(0)->text(), QStringLiteral("Bob"));
+    // Both leave through File > Exit; the program then writes each tally.
+    alice.Exit1->trigger();
+    bob.Exit1->trigger();
+    t.aliceTally.reset();
+    t.bobTally.reset();
+    Tally a, b;
+    QCOMPARE(tallyfile::load(Table::tallyPath(t.aliceDir), a), QString());
+    QCOMPARE(tallyfile::load(Table::tallyPath(t.bobDir), b), QString());
+    QCOMPARE(a.grid.cell(1, 0), QStringLiteral("1"));
+    QCOMPARE(b.grid.cell(1, 0), QStringLiteral("1"));
+    QCOMPARE(a.grid.cell(2, 0).toInt() + b.grid.cell(2, 0).toInt(), 1);
+    QCOMPARE(a.grid.cell(2, 0).toInt(), winner == 1 ? 1 : 0);
+    // Bob's row in Alice's tally: one game, won by one of the two.
+    QCOMPARE(a.grid.cell(0, 1), QStringLiteral("Bob"));
+    QCOMPARE(a.grid.cell(1, 1), QStringLiteral("1"));
+    QCOMPARE(a.grid.cell(2, 1), winner == 2 ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(a.grid.cell(3, 1), winner == 1 ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(a.grid.cell(4, 1), QStringLiteral("0"));
 }
 
 // Clicks like an impatient player: the roll button, then every square of

@@ -2,11 +2,18 @@
 // on the real program through its ports.
 #include <QProcess>
 #include <QTcpServer>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
 
 #include "catalogue.h"
 #include "raw_client.h"
 #include "raw_host.h"
+#include "tally_file.h"
+#include "tally_grid.h"
 
 namespace {
 // Counts connections to the lobby's presence port.
@@ -39,6 +46,8 @@ private slots:
     void joiningConnectsAndDoesNotListen();
     void twoParametersConnectNowhere();
     void lostHostEndsProgramCleanly();
+    void signalClosesLikeExit_data();
+    void signalClosesLikeExit();
 
 private:
     void launch(const QStringList& args);
@@ -142,6 +151,36 @@ void TestStartup::lostHostEndsProgramCleanly() {
     QVERIFY(program.waitForFinished(10000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
+}
+
+void TestStartup::signalClosesLikeExit_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+// Logging out or kill must not lose the run: the program closes as File >
+// Exit does, with exit status 0, and writes its tally.
+void TestStartup::signalClosesLikeExit() {
+    QFETCH(int, signal);
+    QTemporaryDir config;
+    QProcessEnvironment env = program.processEnvironment();
+    env.insert("KELVOA_CONFIG_DIR", config.path());
+    program.setProcessEnvironment(env);
+    launch({});
+    RawClient raw;
+    QTRY_VERIFY_WITH_TIMEOUT(raw.connectTo(wire::GamePort), 10000);
+    QVERIFY(!raw.waitForPrefix("CMD_sendlogininfo").isEmpty());
+    const QString tally = QDir(config.path()).filePath(tallyfile::FileName);
+    QVERIFY(!QFile::exists(tally));
+    QCOMPARE(::kill(pid_t(program.processId()), signal), 0);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    Tally read;
+    QCOMPARE(tallyfile::load(tally, read), QString());
+    QVERIFY(QFile::exists(tally));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
