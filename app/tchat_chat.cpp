@@ -173,6 +173,17 @@ bool Tchat::mychatKey(QKeyEvent* e) {
         pasteClick();
         return true;
     }
+    // A modifier alone types nothing (it comes first in Ctrl+V).
+    switch (e->key()) {
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return false;
+    default:
+        break;
+    }
     // Any other key replaces the greeting text.
     if (mychat->text() == QLatin1String(chat::EnterChatHere)) mychat->clear();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {

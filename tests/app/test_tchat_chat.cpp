@@ -244,6 +244,13 @@ void TestTchatChat::linksAndSmileys() {
     QCOMPARE(
         QApplication::clipboard()->text(),
         QStringLiteral("Dee chats:  see www.example.com and HTTP://Example.org/a   ftp://x.y "));
+    // Ctrl+C in the transcript gives the same plain text.
+    QApplication::clipboard()->setText("before");
+    chat->mainchat->setFocus();
+    QTest::keyClick(chat->mainchat, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(
+        QApplication::clipboard()->text(),
+        QStringLiteral("Dee chats:  see www.example.com and HTTP://Example.org/a   ftp://x.y "));
 }
 
 void TestTchatChat::scrollOffAndClear() {
@@ -327,6 +334,10 @@ void TestTchatChat::pasteAndSmileyMenu() {
     chat->pasteClick();
     QCOMPARE(chat->mychat->text(), QStringLiteral("<Enter Chat Here>pasted"));
     QCOMPARE(chat->mychat->cursorPosition(), chat->mychat->text().size());
+    // Ctrl+V pastes the same way: the greeting text stays.
+    chat->mychat->setText("<Enter Chat Here>");
+    QTest::keyClick(chat->mychat, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(chat->mychat->text(), QStringLiteral("<Enter Chat Here>pasted"));
 
     chat->mychat->setText("<Enter Chat Here>");
     chat->popup_smilies->actions().at(0)->trigger();

@@ -9,6 +9,7 @@
 
 #include "named_lock.h"
 #include "tchat.h"
+#include "windows.h"
 
 // Name and address only: the window loads and connects nowhere.
 static QStringList idle() {
@@ -26,6 +27,7 @@ private slots:
     void closingStoresOnlyChangedBounds();
     void closingShrinksOversizedBounds();
     void namedLockIsVisibleToOthers();
+    void logoOpensMakersPage();
 };
 
 void TestTchatWindow::creationValues() {
@@ -152,6 +154,8 @@ void TestTchatWindow::closingShrinksOversizedBounds() {
     // Once, 15 pixels, not clamped to the work area.
     QCOMPARE(chat.savedbounds.width, work.width() + 85);
     QCOMPARE(chat.savedbounds.height, 600);
+    // What is written is the shrunk size, not the window's own.
+    QCOMPARE(Settings(dir.path()).load().bounds.width(), work.width() + 85);
 }
 
 void TestTchatWindow::namedLockIsVisibleToOthers() {
@@ -163,6 +167,23 @@ void TestTchatWindow::namedLockIsVisibleToOthers() {
         QVERIFY(NamedLock::isHeld(name));
     }
     QVERIFY(!NamedLock::isHeld(name));
+}
+
+void TestTchatWindow::logoOpensMakersPage() {
+    QStringList opened;
+    const auto desktop = TURL::opener();
+    TURL::opener() = [&opened](const QString& a) {
+        opened.append(a);
+        return true;
+    };
+    Tchat chat(idle());
+    Tabout about;
+    chat.setWindows({nullptr, &about});
+    chat.show();
+    QTest::mouseClick(chat.logo, Qt::LeftButton);
+    QCOMPARE(opened, QStringList{about.URL1.address()});
+    QVERIFY(opened.first().startsWith(QLatin1String("http://")));
+    TURL::opener() = desktop;
 }
 
 QTEST_MAIN(TestTchatWindow)

@@ -13,6 +13,7 @@
 #include "tchat.h"
 #include "tserver.h"
 #include "ttallylist.h"
+#include "windows.h"
 
 namespace {
 class QuietDialogs : public Dialogs {
@@ -31,12 +32,13 @@ bool actFor(Tchat& chat) {
         QTest::mouseClick(chat.view->button_roll, Qt::LeftButton);
         return true;
     }
-    const int points = flow.model().pending[me - 1];
+    const int seat = board::boardSeat(me); // 3 plays seat 1 after a hand-over
+    const int points = flow.model().pending[seat - 1];
     if (points <= 0) return false;
     for (int chip = 1; chip <= 7; ++chip) {
-        if (board::checkMove(flow.model().seatboards[me - 1], chip, points) ==
+        if (board::checkMove(flow.model().seatboards[seat - 1], chip, points) ==
             board::MoveCheck::Allowed) {
-            QTest::mouseClick(chat.view->image_p(me, chip), Qt::LeftButton, {}, QPoint(12, 12));
+            QTest::mouseClick(chat.view->image_p(seat, chip), Qt::LeftButton, {}, QPoint(12, 12));
             return true;
         }
     }
@@ -109,6 +111,7 @@ private slots:
     void blindClicking();
     void wholeGameByClicking();
     void soloAgainstKlot();
+    void handOverThroughTheGiveButton();
 };
 
 void TestTwoPlayers::wholeGameByClicking() {
@@ -253,6 +256,56 @@ void TestTwoPlayers::soloAgainstKlot() {
     for (int chip = 0; chip < 7; ++chip)
         away += server.game.chips(2)[chip] != 0;
     QVERIFY(away > 0);
+}
+
+// Alice gives her seat to the spy in slot 3 with the give button; Cy then
+// plays seat 1's chips from his window, and his leaving ends the game.
+void TestTwoPlayers::handOverThroughTheGiveButton() {
+    Table t(5);
+    Tspylist aliceSpies;
+    Ttallylist cyTally(nullptr, Table::tallyPath(t.aliceDir) + ".cy");
+    t.alice.setWindows({t.aliceTally.get(), nullptr, nullptr, nullptr, &aliceSpies});
+    QVERIFY(t.seatAndStart());
+    QVERIFY(t.alice.view->button_give->isHidden()); // nobody in slot 3 yet
+    auto cy = std::make_unique<Tchat>(QStringList{"Cy", "127.0.0.1", "x"});
+    cy->lobbyPort = "1";
+    cy->setDialogs(&t.dialogs);
+    QTemporaryDir cyDir;
+    cy->settingsFolder = cyDir.path();
+    cy->gamePort = QString::number(t.server.listeningPort());
+    cy->setWindows({&cyTally});
+    cy->show();
+    QTRY_VERIFY(cy->loggedin && cy->myseat == 3);
+    QTRY_VERIFY(t.alice.view->button_give->isVisible());
+    QVERIFY(t.bob.view->button_give->isHidden()); // only seat 1's user may give
+    QTest::mouseClick(t.alice.view->button_give, Qt::LeftButton);
+    QTRY_COMPARE(cy->label_playername1->text(), QStringLiteral("Cy"));
+    QTRY_VERIFY(t.alice.view->button_give->isHidden());
+    QCOMPARE(t.bob.label_playername1->text(), QStringLiteral("Cy"));
+    QVERIFY(t.bob.transcriptLines().contains("0+The host has given Cy the ability to play."));
+    QCOMPARE(cy->view->image_p(1, 1)->ownerMark(), QStringLiteral("3"));
+
+    // Cy and Bob play on; Alice's clicks no longer move seat 1.
+    int cyActions = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (t.server.game.gameon() && cyActions < 6 && clock.elapsed() < 60000) {
+        actFor(t.alice);
+        const bool acted = actFor(*cy);
+        cyActions += acted;
+        actFor(t.bob);
+        QTest::qWait(acted ? 15 : 5);
+    }
+    QVERIFY(cyActions >= 6 || !t.server.game.gameon());
+    t.verifyBoardsAgree();
+
+    cy->close();
+    cy.reset();
+    QTRY_VERIFY(t.alice.transcriptLines().contains("0+The Game is over since player 3 left"));
+    QTRY_COMPARE(t.alice.label_playername1->text(), QStringLiteral("Alice"));
+    QVERIFY(t.alice.view->button_start->isVisible());
+    QCOMPARE(t.alice.view->image_p(1, 1)->ownerMark(), QStringLiteral("1"));
+    QVERIFY(!t.server.game.gameon());
 }
 
 QTEST_MAIN(TestTwoPlayers)

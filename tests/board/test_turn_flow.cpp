@@ -27,6 +27,8 @@ private slots:
     void chipClick();
     void secondClickBeforeAnswerDoesNothing();
     void hostRefusalGivesTheMoveBack();
+    void staleRollNeverLetsAClickThrough();
+    void handOverMessages();
     void handedOverSeatMovesSeatOneChips();
     void rollButton_data();
     void rollButton();
@@ -279,6 +281,64 @@ void TestTurnFlow::hostRefusalGivesTheMoveBack() {
     flow->error(QStringLiteral("1+9+"));
     QCOMPARE(link.cues, QStringList{"invalid"});
     QVERIFY(view->label_error->text().isEmpty());
+}
+
+// Points left over from a turn the computer played for this seat, or from a
+// snapshot, must not let a chip click through between "Roll Dice" and the
+// host's answer: the host would ignore that move and the player would wait
+// for ever.
+void TestTurnFlow::staleRollNeverLetsAClickThrough() {
+    // The computer rolled 3 and moved for seat 1 while its user watched.
+    flow->getnextplayer(QStringLiteral("1+"));
+    flow->hisroll(QStringLiteral("1+1+1+1+0+3+"));
+    flow->moveit(QStringLiteral("1+1+3+t+f+f+f+"));
+    flow->getnextplayer(QStringLiteral("2+"));
+    flow->getnextplayer(QStringLiteral("1+"));
+    link.forget();
+    flow->button_roll1Click();
+    for (int chip = 1; chip <= 7; ++chip)
+        flow->image_p11Click(view->image_p(1, chip));
+    QCOMPARE(link.sent, QList<QByteArray>{QByteArray("CMD_rolldice+1+")});
+    // The answer arrives and the player moves as usual.
+    flow->hisroll(QStringLiteral("1+1+0+0+0+1+"));
+    flow->image_p11Click(view->image_p(1, 2));
+    QCOMPARE(link.sent.last(), QByteArray("CMD_movepiece+1+2+"));
+
+    // A snapshot names the last roll of a seat that is to roll again.
+    link.forget();
+    flow->takeSnapshotTurn(1, QLatin1Char('r'), 4);
+    QCOMPARE(flow->model().points(1), 0);
+    flow->takeSnapshotTurn(1, QLatin1Char('m'), 2);
+    QCOMPARE(flow->model().points(1), 2);
+    QCOMPARE(flow->model().whoseturn, 1);
+}
+
+// The hand-over as every client sees it, and its end.
+void TestTurnFlow::handOverMessages() {
+    link.host = true;
+    flow->startthegame(QStringLiteral("Ann+"));
+    QVERIFY(flow->gameRunning());
+    flow->giving3(QStringLiteral("1+<b>Cy</b>+"));
+    QVERIFY(flow->handedOver());
+    QCOMPARE(view->label_playername1->text(), QStringLiteral("<b>Cy</b>"));
+    QCOMPARE(view->label_playername1->textFormat(), Qt::PlainText);
+    QCOMPARE(link.chat.last(),
+             QStringLiteral("0+The host has given <b>Cy</b> the ability to play."));
+    for (int chip = 1; chip <= 7; ++chip)
+        QCOMPARE(view->image_p(1, chip)->ownerMark(), QStringLiteral("3"));
+    flow->getnextplayer(QStringLiteral("3+"));
+    QVERIFY(view->button_start->isHidden());
+    flow->giveback(QStringLiteral("Ann+"));
+    QCOMPARE(view->label_playername1->text(), QStringLiteral("Ann"));
+    QCOMPARE(link.chat.last(), QStringLiteral("0+The Game is over since player 3 left"));
+    QCOMPARE(view->image_p(1, 7)->ownerMark(), QStringLiteral("1"));
+    QCOMPARE(link.cues.last(), QStringLiteral("gameover"));
+    QVERIFY(!view->button_start->isHidden());
+    QVERIFY(view->button_roll->isHidden());
+    QCOMPARE(flow->model().whoseturn, 0);
+    QVERIFY(!flow->gameRunning() && !flow->handedOver());
+    flow->cantgive(QString());
+    QCOMPARE(link.chat.last(), QStringLiteral("0+You cannot give player 3 your turn."));
 }
 
 void TestTurnFlow::handedOverSeatMovesSeatOneChips() {

@@ -47,6 +47,9 @@ void TestChatCore::readColor_data() {
     QTest::newRow("stray high byte") << "$12000000" << false << 0u;
     QTest::newRow("too many digits") << "$000000000" << false << 0u;
     QTest::newRow("bad hex") << "$00GG0000" << false << 0u;
+    // Bytes above 0x7F (negative as char) and look-alike digits are no hex.
+    QTest::newRow("high byte digit") << QString::fromLatin1("$00FF00\xe9") << false << 0u;
+    QTest::newRow("full-width digit") << QString::fromUtf8("$0000FF\xef\xbc\x90") << false << 0u;
     QTest::newRow("blank") << " 12" << false << 0u;
     QTest::newRow("cut bar rest") << "b|clBlue" << false << 0u;
 }
