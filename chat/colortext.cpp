@@ -61,8 +61,8 @@ std::optional<ColorValue> readColorText(const QString& text) {
         // char, which any byte above 0x7F becomes.
         for (QChar c : digits) {
             const char16_t u = c.unicode();
-            const bool hex = (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') ||
-                             (u >= 'A' && u <= 'F');
+            const bool hex =
+                (u >= '0' && u <= '9') || (u >= 'a' && u <= 'f') || (u >= 'A' && u <= 'F');
             if (!hex) return std::nullopt;
         }
         v = digits.toUInt(&ok, 16);

@@ -106,7 +106,7 @@ void TServer::Sock1Read(TSock* endpoint, int) {
     if (!ok || flood) {
         // Endless bytes without a terminator, or more requests than anyone
         // honest sends: treat it like a departure.
-        qWarning("Kelvoa host: connection %d sent too much, closing it", slot);
+        qDebug("Kelvoa host: connection %d sent too much, closing it", slot);
         endpoint->Close();
     }
 }

@@ -75,12 +75,14 @@ TallyGrid TallyGrid::fromText(const QByteArray& text, QString* error) {
     bool ok1 = false, ok2 = false;
     const int cols = lines.value(0).toInt(&ok1);
     if (!ok1 || cols != Columns) {
-        fail(QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(lines.value(0))));
+        fail(QStringLiteral("'%1' is not a valid integer value")
+                 .arg(QString::fromLatin1(lines.value(0))));
         return g;
     }
     const int rows = lines.value(1).toInt(&ok2);
     if (!ok2 || rows < 1 || rows > MaxRows) {
-        fail(QStringLiteral("'%1' is not a valid integer value").arg(QString::fromLatin1(lines.value(1))));
+        fail(QStringLiteral("'%1' is not a valid integer value")
+                 .arg(QString::fromLatin1(lines.value(1))));
         return g;
     }
     g.rows_.assign(static_cast<std::size_t>(rows), Row{});

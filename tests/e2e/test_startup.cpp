@@ -1,13 +1,12 @@
 // The command line decides what a copy listens on and connects to; checked
 // on the real program through its ports.
+#include <QDir>
 #include <QProcess>
 #include <QTcpServer>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
-
 
 #include "catalogue.h"
 #include "raw_client.h"
