@@ -33,6 +33,7 @@ private slots:
     void kickPopupRules();
     void justWatch();
     void opponentsForTally();
+    void lateJoinerSeesHandOver();
 
 private:
     void start(int seat, bool hosting = false);
@@ -260,6 +261,26 @@ void TestTchatRoster::opponentsForTally() {
     feed(wire::newplayerinfo(2, "Ann"));
     drain();
     QCOMPARE(chat->opponentNames(), QStringList{"Ann"});
+}
+
+// A newcomer while seat 1 is handed over: who plays it, then a snapshot
+// that names seat 3 as the seat to move.
+void TestTchatRoster::lateJoinerSeesHandOver() {
+    start(4);
+    feed(wire::newplayerinfo(4, "Bob"));
+    feed(wire::existingplayers(1, "Alice"));
+    feed(wire::existingplayers(3, "Cy"));
+    feed(wire::giving3(1, "Cy"));
+    feed("CMD_gamestats+4+3+m+2+1+1+0+0+1+2+5+2+1+9");
+    drain();
+    QCOMPARE(chat->label_playername1->text(), QStringLiteral("Cy"));
+    QCOMPARE(chat->turnflow->model().whoseturn, 3);
+    QCOMPARE(chat->turnflow->model().points(1), 2);
+    QCOMPARE(chat->turnflow->model().square(1, 2), 5);
+    QCOMPARE(chat->turnflow->model().square(2, 1), 9);
+    QCOMPARE(chat->view->memo_turn->lines().last(), QStringLiteral("Cy's turn.."));
+    QCOMPARE(chat->view->image_p(1, 3)->ownerMark(), QStringLiteral("3"));
+    QVERIFY(chat->view->button_give->isHidden()); // a watcher never gives
 }
 
 QTEST_MAIN(TestTchatRoster)
