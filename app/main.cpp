@@ -1,9 +1,11 @@
 // Kelvoa: one process holds a host and a client that talk only over TCP.
 #include <QApplication>
+#include <QIcon>
 
 #include "signal_exit.h"
 #include "tchat.h"
 #include "tserver.h"
+#include "user_files.h"
 #include "ttallylist.h"
 #include "windows.h"
 
@@ -12,6 +14,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kelvoa"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvoa"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
+    QIcon emblem;
+    for (int size : {16, 32, 48, 256})
+        emblem.addFile(QStringLiteral(":/icons/kelvoa-%1.png").arg(size));
+    QApplication::setWindowIcon(emblem);
+    QApplication::setDesktopFileName(QStringLiteral("io.kelvoa.Kelvoa"));
     // Hidden windows must not keep the program alive once the main one closes.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -21,8 +28,10 @@ int main(int argc, char** argv) {
     // Creation order matters: the main window first, touching no other window.
     // Destruction runs backwards, so the tally is written before the main
     // window goes.
+    const QString programFolder = QCoreApplication::applicationDirPath();
     Tchat chat(params);
-    Ttallylist tallylist;
+    chat.settingsFolder = userfiles::settingsFolder(programFolder);
+    Ttallylist tallylist(nullptr, userfiles::tallyPath(programFolder));
     Tabout about;
     Thelp help;
     Tphrases phrases;

@@ -47,6 +47,7 @@ private slots:
     void lostHostEndsProgramCleanly();
     void signalClosesLikeExit_data();
     void signalClosesLikeExit();
+    void installedCopyKeepsFilesPerUser();
 
 private:
     void launch(const QStringList& args);
@@ -180,6 +181,38 @@ void TestStartup::signalClosesLikeExit() {
     Tally read;
     QCOMPARE(tallyfile::load(tally, read), QString());
     QVERIFY(QFile::exists(tally));
+}
+
+// An installed copy keeps the player's files in the per-user folders, never
+// beside the program, whoever runs it.
+void TestStartup::installedCopyKeepsFilesPerUser() {
+    QTemporaryDir prefix, home;
+    QProcess install;
+    install.setProcessChannelMode(QProcess::ForwardedChannels);
+    install.start(QStringLiteral(KELVOA_CMAKE),
+                  {"--install", KELVOA_BUILD_DIR, "--prefix", prefix.path()});
+    QVERIFY(install.waitForFinished(60000));
+    QCOMPARE(install.exitCode(), 0);
+    const QString bin = QDir(prefix.path()).filePath("bin");
+    QVERIFY(QFile::exists(prefix.path() + "/share/applications/io.kelvoa.Kelvoa.desktop"));
+
+    QProcessEnvironment env = program.processEnvironment();
+    env.remove("KELVOA_CONFIG_DIR");
+    env.remove("XDG_CONFIG_HOME");
+    env.remove("XDG_DATA_HOME");
+    env.insert("HOME", home.path());
+    program.setProcessEnvironment(env);
+    program.start(QDir(bin).filePath("kelvoa"), {});
+    QVERIFY(program.waitForStarted(5000));
+    RawClient raw;
+    QTRY_VERIFY_WITH_TIMEOUT(raw.connectTo(wire::GamePort), 10000);
+    QVERIFY(!raw.waitForPrefix("CMD_sendlogininfo").isEmpty());
+    QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(QFile::exists(home.path() + "/.local/share/Kelvoa/" + tallyfile::FileName));
+    QVERIFY(QDir(home.path() + "/.config/Kelvoa").exists());
+    QCOMPARE(QDir(bin).entryList(QDir::Files), QStringList{"kelvoa"});
 }
 
 QTEST_GUILESS_MAIN(TestStartup)
