@@ -5,8 +5,8 @@
 #include "signal_exit.h"
 #include "tchat.h"
 #include "tserver.h"
-#include "user_files.h"
 #include "ttallylist.h"
+#include "user_files.h"
 #include "windows.h"
 
 int main(int argc, char** argv) {
