@@ -64,7 +64,8 @@ public:
     // The source must outlive its use by the host.
     void setDiceSource(rules::DiceSource* source);
 
-    // A seat that no user plays: nobody holds its slot, or its user only watches.
+    // A seat that no user plays: nobody has logged in to its slot, or its user
+    // only watches.
     bool computerPlayed(int seat) const;
 
     // ---- state shared with the rules and the computer player ----

@@ -32,8 +32,10 @@ void TServer::setDiceSource(rules::DiceSource* source) {
 
 bool TServer::computerPlayed(int seat) const {
     if (!rules::isSeat(seat)) return false;
+    // A connection that has not logged in is nobody's player yet: one that
+    // only sends noise must not hold up the computer's seat.
     const auto& p = players[static_cast<unsigned>(playerSlot(seat))];
-    return !p.connected || p.watchonly;
+    return !p.connected || !p.loggedin || p.watchonly;
 }
 
 int TServer::playerSlot(int seat) const {

@@ -53,6 +53,7 @@ private slots:
     void lateJoinerGetsGameStats_data();
     void lateJoinerGetsGameStats();
     void handOverToSlot3();
+    void silentConnectionHoldsNoSeat();
 
 private:
     RawClient* login(const QByteArray& name, int slot);
@@ -552,6 +553,24 @@ void TestTServerGame::handOverToSlot3() {
     QVERIFY(!server->game.gameon());
     QVERIFY(!server->handedover);
     QVERIFY(!server->Timer1.isActive() && !server->computertimer.isActive());
+}
+
+// A connection in slot 2 that never logs in (noise, a stalled client) is
+// nobody's player: the computer goes on playing seat 2.
+void TestTServerGame::silentConnectionHoldsNoSeat() {
+    RawClient* a = login("Alice", 1);
+    QVERIFY(a);
+    QVERIFY(setPace(a, 20));
+    QVERIFY(start(a));
+    clients.push_back(std::make_unique<RawClient>());
+    RawClient* silent = clients.back().get();
+    QVERIFY(silent->connectTo(server->listeningPort()));
+    QCOMPARE(silent->waitForPrefix("CMD_sendlogininfo+"), QByteArray("CMD_sendlogininfo+2"));
+    dice.pushPoints(0); // seat 1 passes; seat 2 is the computer's to roll
+    dice.pushPoints(1);
+    a->send("CMD_rolldice+1+");
+    QCOMPARE(a->waitForPrefix("CMD_hisroll+2+", 3000), QByteArray("CMD_hisroll+2+1+0+0+0+1+"));
+    QVERIFY(!a->waitForPrefix("CMD_moveit+2+1+", 3000).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestTServerGame)
