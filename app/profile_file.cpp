@@ -86,6 +86,12 @@ bool ProfileFile::loadFrom(const QString& sourcePath) {
     return true;
 }
 
+void ProfileFile::setContents(const QByteArray& bytes) {
+    lines_ = splitLines(bytes);
+    modified_ = true;
+    error_.clear();
+}
+
 ProfileFile::Located ProfileFile::locate(const QString& section, const QString& key) const {
     Located at;
     bool inSection = false;

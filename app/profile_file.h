@@ -30,6 +30,8 @@ public:
     // Reads another file as the starting content; commit() still writes to
     // path(). Lets a first write elsewhere start from an existing file.
     bool loadFrom(const QString& sourcePath);
+    // Takes these bytes as the content, as if read from a file.
+    void setContents(const QByteArray& bytes);
 
     bool contains(const QString& section, const QString& key) const;
     // The value with surrounding blanks (and one pair of matching quotes)

@@ -172,6 +172,9 @@ public:
 
     // ---- dispatch and roster ----
     void sockRead(TSock* s, int count);
+    // What arrived from the host: framed and queued as a read does. False when
+    // the host sent too much without ending a message.
+    bool receive(const QByteArray& bytes);
     void Timer1Timer();
     std::size_t queued() const { return receivedlist.size(); }
     void sendloginfo(const QString& rest);

@@ -13,15 +13,17 @@ const QString ComputerName = QStringLiteral("Klot");
 } // namespace
 
 void Tchat::sockRead(TSock* s, int) {
+    // A host that never ends its message is not one we can talk to.
+    if (!receive(s->Receive())) s->Close();
+}
+
+bool Tchat::receive(const QByteArray& bytes) {
     std::deque<QByteArray> messages;
-    if (!receivebuffer.feed(s->Receive(), messages)) {
-        // A host that never ends its message is not one we can talk to.
-        s->Close();
-        return;
-    }
+    const bool ok = receivebuffer.feed(bytes, messages);
     for (auto& m : messages)
         receivedlist.push_back(wire::decode(m));
     if (!receivedlist.empty() && !Timer1.isActive()) Timer1.start();
+    return ok;
 }
 
 void Tchat::sockInfo(TSock*, int, const QString& text) {

@@ -9,10 +9,6 @@
 
 namespace {
 
-// A header may promise up to 4 GiB; the good decoder would produce all of it
-// from zero bits. Keep the runs short.
-constexpr quint32 MaxPromised = 1 << 20;
-
 void decodePiece(const uint8_t* data, size_t size) {
     if (size > TLZR::MaxEncoded) return;
     // Exactly the room the decoder is allowed to use, so any overrun trips
@@ -23,11 +19,8 @@ void decodePiece(const uint8_t* data, size_t size) {
 }
 
 void decodeContainer(const QByteArray& bytes) {
-    if (bytes.size() >= 8) {
-        quint32 promised;
-        std::memcpy(&promised, bytes.constData() + 4, 4);
-        if (promised > MaxPromised) return;
-    }
+    // A header may promise up to 4 GiB: the decoders must stop where the
+    // stream ends, whatever it promised.
     try {
         const QByteArray out = Tlzrw1::decompressData(bytes);
         if (bytes.size() >= 8) {

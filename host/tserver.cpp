@@ -88,9 +88,19 @@ void TServer::Sock1Accept(TSock* listener) {
 void TServer::Sock1Read(TSock* endpoint, int) {
     const int slot = endpoint->Tag;
     if (!validSlot(slot) || players[slot].endpoint != endpoint || !players[slot].connected) return;
+    if (!receive(slot, endpoint->Receive())) {
+        // Endless bytes without a terminator, or more requests than anyone
+        // honest sends: treat it like a departure.
+        qDebug("Kelvoa host: connection %d sent too much, closing it", slot);
+        endpoint->Close();
+    }
+}
+
+bool TServer::receive(int slot, const QByteArray& bytes) {
+    if (!validSlot(slot)) return false;
     auto& p = players[slot];
     std::deque<QByteArray> messages;
-    const bool ok = framers[slot].feed(endpoint->Receive(), messages);
+    const bool ok = framers[slot].feed(bytes, messages);
     bool flood = false;
     for (auto& m : messages) {
         if (p.queuedMessages >= MaxQueuedPerConnection ||
@@ -103,12 +113,7 @@ void TServer::Sock1Read(TSock* endpoint, int) {
         receivedlist.push_back({slot, p.serial, std::move(m)});
     }
     if (!receivedlist.empty() && !socktimer.isActive()) socktimer.start();
-    if (!ok || flood) {
-        // Endless bytes without a terminator, or more requests than anyone
-        // honest sends: treat it like a departure.
-        qDebug("Kelvoa host: connection %d sent too much, closing it", slot);
-        endpoint->Close();
-    }
+    return ok && !flood;
 }
 
 void TServer::dropQueued(int slot) {

@@ -87,6 +87,16 @@ public:
 
     std::size_t queued() const { return receivedlist.size(); }
 
+    // What arrived from a slot's connection: framed and queued as a read does.
+    // False when the connection sent more than its share (it is then to be
+    // closed like a departure).
+    bool receive(int slot, const QByteArray& bytes);
+
+    // The timer handlers, public so that a harness can drive them by hand.
+    void socktimerTimer();
+    void computertimerTimer();
+    void Timer1Timer();
+
 signals:
     void handled(const QByteArray& command); // after each dispatched message (tests)
 
@@ -111,8 +121,6 @@ private:
     void announceTurn(int seat);
     void rollFor(int seat);
     void moveFor(int seat, int chip);
-    void computertimerTimer();
-    void Timer1Timer();
     void computerroll(int seat);
     void computermove(int seat);
     void startComputer(ComputerTag tag);
@@ -134,7 +142,6 @@ private:
     void Sock1Read(TSock* endpoint, int count);
     void tempsockDisconnect(TSock* endpoint);
     void tempsockInfo(TSock* endpoint, int code, const QString& text);
-    void socktimerTimer();
     void dispatch(int conn, const QByteArray& message);
 
     void receivedlogininfo(int conn, wire::Fields& f);

@@ -1,0 +1,38 @@
+// The readers of small texts the program keeps or receives: the settings
+// file, the tally's plain text and colour texts. Built once per reader
+// (FUZZ_READER), so each has its own figures.
+#include <cstdlib>
+
+#include "colortext.h"
+#include "profile_file.h"
+#include "settings.h"
+#include "tally_grid.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+#if FUZZ_READER == 1
+    ProfileFile file(QStringLiteral("/nonexistent/fuzz.ini"));
+    file.setContents(bytes);
+    for (const char* key : {"Textsize", "Textcolor", "Botspeed", "Top", "Width", "Phrase1"})
+        (void)file.value(QStringLiteral("Kelvoa"), QString::fromLatin1(key));
+    file.setValue(QStringLiteral("Kelvoa"), QStringLiteral("Textsize"), QStringLiteral("10"));
+    file.setValue(QStringLiteral("New"), QStringLiteral("Key"), QString::fromLatin1(bytes));
+    // What is written reads back with the value just set.
+    ProfileFile again(QStringLiteral("/nonexistent/fuzz.ini"));
+    again.setContents(file.contents());
+    if (again.value(QStringLiteral("Kelvoa"), QStringLiteral("Textsize")) != QLatin1String("10"))
+        std::abort();
+#elif FUZZ_READER == 2
+    QString error;
+    const TallyGrid grid = TallyGrid::fromText(bytes, &error);
+    if (grid.rowCount() < 1) std::abort();
+    // A grid read whole writes back to text that reads as the same grid.
+    if (error.isEmpty() && TallyGrid::fromText(grid.toText()).toText() != grid.toText())
+        std::abort();
+#elif FUZZ_READER == 3
+    const QString text = QString::fromUtf8(bytes);
+    if (const auto value = chat::readColorText(text)) (void)chat::writeColorText(*value);
+    (void)chat::readColorTextOrRed(text);
+#endif
+    return 0;
+}
