@@ -3,10 +3,13 @@
 // (FUZZ_READER), so each has its own figures.
 #include <cstdlib>
 
-#include "colortext.h"
+#if FUZZ_READER == 1
 #include "profile_file.h"
-#include "settings.h"
+#elif FUZZ_READER == 2
 #include "tally_grid.h"
+#elif FUZZ_READER == 3
+#include "colortext.h"
+#endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));

@@ -225,7 +225,9 @@ int TLZR::compressPiece(const uint8_t* src, int n, uint8_t* dst) {
     putWord(dst + slot, (control << (16 - items)) & 0xFFFF);
     if (y > end) {
         dst[0] = FlagStored;
-        std::memcpy(dst + 1, src, static_cast<size_t>(n));
+        // An empty piece may come with no buffer at all; copying from it is
+        // undefined even for no bytes.
+        if (n > 0) std::memcpy(dst + 1, src, static_cast<size_t>(n));
         return n + 1;
     }
     return static_cast<int>(y);

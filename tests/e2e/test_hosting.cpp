@@ -219,7 +219,14 @@ void TestHosting::floodOfRequestsKeepsHostResponsive() {
         f.sock.reset();
     qInfo("flood: %lld bytes in %lld connections; host memory %lld KiB before, %lld KiB after",
           sent, cycles, before, during);
-    QVERIFY2(during < 150 * 1024, qPrintable(QString::number(during)));
+    // The address sanitizer keeps freed memory aside for a while and pads
+    // every block, so a sanitized build is allowed several times as much.
+#ifdef __SANITIZE_ADDRESS__
+    constexpr qint64 LimitKiB = 600 * 1024;
+#else
+    constexpr qint64 LimitKiB = 150 * 1024;
+#endif
+    QVERIFY2(during < LimitKiB, qPrintable(QString::number(during)));
 
     QTest::qWait(200);
     // The flooders' slots are free again: the newcomer gets the lowest.
