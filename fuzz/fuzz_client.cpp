@@ -19,7 +19,7 @@ public:
 QApplication* app = nullptr;
 QTemporaryDir* settings = nullptr;
 QuietDialogs quiet;
-std::unique_ptr<Tchat> chat;
+std::unique_ptr<Tchat> window;
 int uses = 0;
 } // namespace
 
@@ -31,16 +31,16 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (!chat || ++uses > 400) {
-        chat.reset();
+    if (!window || ++uses > 400) {
+        window.reset();
         // Name and address only: the window connects nowhere.
-        chat = std::make_unique<Tchat>(QStringList{"Fuzz", "nowhere"});
-        chat->setDialogs(&quiet);
-        chat->settingsFolder = settings->path();
+        window = std::make_unique<Tchat>(QStringList{"Fuzz", "nowhere"});
+        window->setDialogs(&quiet);
+        window->settingsFolder = settings->path();
         uses = 0;
     }
-    chat->receive(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    for (int guard = 0; chat->queued() > 0 && guard < 4096; ++guard)
-        chat->Timer1Timer();
+    window->receive(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    for (int guard = 0; window->queued() > 0 && guard < 4096; ++guard)
+        window->Timer1Timer();
     return 0;
 }

@@ -23,8 +23,13 @@ void readFields(const QByteArray& message) {
     (void)f.rest();
     wire::TextFields t(wire::decode(args));
     int value = 0;
-    for (int i = 0; i < 16 && !t.atEnd(); ++i)
-        if (!t.number(0, 16, value)) (void)t.next();
+    for (int i = 0; i < 16 && !t.atEnd(); ++i) {
+        try {
+            (void)t.number(0, 16, value);
+        } catch (const wire::FieldError&) {
+            (void)t.next();
+        }
+    }
     (void)t.rest();
 }
 
