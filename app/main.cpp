@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "discovery_responder.h"
+#include "restart.h"
 #include "signal_exit.h"
 #include "tchat.h"
 #include "tserver.h"
@@ -25,6 +27,10 @@ int main(int argc, char** argv) {
     QStringList params = QApplication::arguments();
     params.removeFirst();
 
+    // Declared before every window, so a restart chosen in the game starts the
+    // new copy only once all of them are gone (see restart.h).
+    RestartAtExit restart;
+
     // Creation order matters: the main window first, touching no other window.
     // Destruction runs backwards, so the tally is written before the main
     // window goes.
@@ -36,13 +42,27 @@ int main(int argc, char** argv) {
     Thelp help;
     Tphrases phrases;
     TServer server;
+    DiscoveryResponder discovery(server);
     Tspylist spylist;
     Tdownload download;
     chat.setWindows({&tallylist, &about, &help, &phrases, &spylist, &download});
-    chat.startHost = [&server] {
-        server.setListening(true);
+    chat.startHost = [&server, &discovery] {
+        // Answering first keeps the moment between listening and the own
+        // client's connection as short as it was.
+        discovery.start();
+        try {
+            server.setListening(true);
+        } catch (const ESockException&) {
+            discovery.stop();
+            throw;
+        }
         return server.listeningPort();
     };
+    chat.stopHost = [&server, &discovery] {
+        discovery.stop();
+        server.setListening(false);
+    };
+    chat.setProcessStarter(&restart);
 
     tallylist.FormCreate();
     help.showAbout = [&about] {
@@ -51,6 +71,7 @@ int main(int argc, char** argv) {
     };
     spylist.kicking = [&chat](int seat) { chat.kicking(seat); };
     download.exitGame = [&chat] { chat.close(); };
+    download.joinGame = [&chat] { chat.openJoinDialog(); };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Logging out, kill and Ctrl+C close the program as File > Exit does, so
     // the settings and the tally of this run are written.

@@ -21,12 +21,22 @@ QString lockPath(const QString& name) {
 // Every copy holds a shared lock on the same file: any number of copies can,
 // and a program asking for an exclusive lock learns that one is running.
 NamedLock::NamedLock(const QString& name) : path_(lockPath(name)) {
+    reacquire();
+}
+
+NamedLock::~NamedLock() {
+    release();
+}
+
+void NamedLock::reacquire() {
+    if (fd_ >= 0) return;
     fd_ = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd_ >= 0) (void)::flock(fd_, LOCK_SH | LOCK_NB);
 }
 
-NamedLock::~NamedLock() {
+void NamedLock::release() {
     if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
 }
 
 bool NamedLock::isHeld(const QString& name) {

@@ -10,6 +10,10 @@ public:
     NamedLock(const NamedLock&) = delete;
     NamedLock& operator=(const NamedLock&) = delete;
     QString path() const { return path_; }
+    // Lets go of the lock before this copy ends (a restart takes it over),
+    // and takes it again if the restart did not happen.
+    void release();
+    void reacquire();
     // True while some copy holds the lock named 'name' (for other programs and tests).
     static bool isHeld(const QString& name);
 

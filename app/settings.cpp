@@ -126,6 +126,8 @@ SettingsValues Settings::load() const {
     // Only the exact text switches a sound off; "False" or "0" leave it on.
     v.playSounds = ini.value(Section, "Playsounds") != QLatin1String("false");
     v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
+    v.playerName = ini.value(Section, "Playername");
+    v.lastHost = ini.value(Section, "Lasthost");
     return v;
 }
 
@@ -149,5 +151,12 @@ bool Settings::savePhrases(const Phrases& phrases) const {
     ProfileFile ini = open();
     for (int n = 1; n <= PhraseCount; ++n)
         ini.setValue(Section, phraseKey(n), phrases[n - 1]);
+    return ini.commit();
+}
+
+bool Settings::saveLastGame(const QString& name, const QString& host) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Playername", name);
+    if (!host.isEmpty()) ini.setValue(Section, "Lasthost", host);
     return ini.commit();
 }

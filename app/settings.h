@@ -46,6 +46,10 @@ struct SettingsValues {
     BotSpeedItem botSpeedItem = BotSpeedItem::Normal;
     bool playSounds = true;
     bool chatterSounds = true;
+    // The name and host address last used in "Host a Game" / "Join a Game";
+    // written only by saveLastGame().
+    QString playerName;
+    QString lastHost;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.
@@ -81,6 +85,9 @@ public:
     bool save(const SettingsValues& values) const;
     // The phrase editor's write: Phrase1..Phrase9 and nothing else.
     bool savePhrases(const Phrases& phrases) const;
+    // The Host and Join dialogs' write: "Playername", and "Lasthost" unless
+    // 'host' is empty, and nothing else.
+    bool saveLastGame(const QString& name, const QString& host = QString()) const;
 
 private:
     Settings(QString folder, QString seedPath);

@@ -112,6 +112,10 @@ void Tchat::buildMenu() {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     StartGame1 = file->addAction(QStringLiteral("Start Game"));
     StartGame1->setEnabled(false);
+    file->addSeparator();
+    HostGame1 = file->addAction(QStringLiteral("Host a Game…"), this, &Tchat::openHostDialog);
+    JoinGame1 = file->addAction(QStringLiteral("Join a Game…"), this, &Tchat::openJoinDialog);
+    file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));

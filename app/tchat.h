@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QStringList>
 #include <QTextBrowser>
 #include <QTimer>
@@ -25,6 +26,7 @@
 #include "dialogs.h"
 #include "framing.h"
 #include "named_lock.h"
+#include "restart.h"
 #include "settings.h"
 #include "sound_player.h"
 #include "transcript_view.h"
@@ -38,6 +40,8 @@ class Tabout;
 class Thelp;
 class Tphrases;
 class Tdownload;
+class HostGameDialog;
+class JoinGameDialog;
 
 struct WindowBounds {
     int top = 0, left = 0, width = 0, height = 0;
@@ -120,6 +124,8 @@ public:
 
     // Menu items, by the captions the player sees.
     QAction* StartGame1;
+    QAction* HostGame1; // "Host a Game…"
+    QAction* JoinGame1; // "Join a Game…"
     QAction* Exit1;
     QAction* PlaySounds1;
     QAction* PlayChatterSounds1;
@@ -224,6 +230,21 @@ public:
     // Every handled message, for tests that wait on the dispatch.
     int handledCount = 0;
 
+    // ---- playing with others (tchat_multiplayer.cpp) ----
+    // Lets go of this copy's host (game port and discovery) before a restart.
+    std::function<void()> stopHost;
+    // Where the Join dialog looks for games (tests use ephemeral ports).
+    quint16 discoveryPort = 7772;
+    int joinProbeTimeoutMs = 3000;
+    void setProcessStarter(ProcessStarter* s) { starter_ = s ? s : &defaultStarter_; }
+    void openHostDialog();
+    void openJoinDialog();
+    HostGameDialog* hostDialog() const;
+    JoinGameDialog* joinDialog() const;
+    // Starts the program again with 'params' and closes this copy; false (and
+    // this copy goes on) when the program could not be started.
+    bool restartAs(const QStringList& params);
+
 signals:
     void closed();
 
@@ -270,4 +291,8 @@ private:
     QStringList transcript_;
     chat::QtColorPicker defaultColorPicker_;
     chat::ColorPicker* colorPicker_ = &defaultColorPicker_;
+    DetachedStarter defaultStarter_;
+    ProcessStarter* starter_ = &defaultStarter_;
+    QPointer<HostGameDialog> hostDialog_;
+    QPointer<JoinGameDialog> joinDialog_;
 };

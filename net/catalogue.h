@@ -47,6 +47,11 @@
  *   CMD_justwatching+<seat>+1|2
  *   CMD_giving3+<n>+<name>+, CMD_giveback+<name>+, CMD_cantgive+   (hand-over)
  *
+ * Games on this network (UDP port 7772, one message per datagram; built and
+ * read in discovery.h, never on a game connection):
+ *   CMD_findgame+<version>                              asker, to broadcast
+ *   CMD_gamehere+<name>+<players>+<spys>+<0|1>+<version>  hosting copy, to the asker
+ *
  * Builders below return the message text without its terminator; frame()
  * (framing.h) adds it. No other code writes a message by hand.
  */

@@ -222,6 +222,11 @@ void Tdownload::Button2Click() {
         if (exitGame) exitGame();
         return;
     }
+    if (joinGame) {
+        hide(); // it stays above other windows, the dialog would be under it
+        joinGame();
+        return;
+    }
     messagebox(
         QStringLiteral("Please close the game and open the Korvan Lobby using the icon on your "
                        "desktop or using the your Window's start-up menu."));

@@ -27,6 +27,8 @@ public:
     std::function<bool(const QString& program, const QStringList& args)> shellOpen;
     std::function<void(const QString&)> messagebox;
     std::function<void()> exitGame;
+    // "Play with Others" without the lobby: the game's own Join dialog.
+    std::function<void()> joinGame;
 
     QPushButton* getbutton;
     QPushButton* abortbutton;

@@ -41,6 +41,7 @@ private slots:
     void downloadAndInstall();
     void downloadServerError();
     void lobbyNotInstalled();
+    void lobbyNotInstalledOpensJoin();
 };
 
 void TestWindows::spyListKick() {
@@ -166,6 +167,39 @@ void TestWindows::lobbyNotInstalled() {
     QCOMPARE(shown, QStringList{"Please close the game and open the Korvan Lobby using the icon on "
                                 "your desktop or using the your Window's start-up menu."});
     QCOMPARE(exits, 0);
+}
+
+void TestWindows::lobbyNotInstalledOpensJoin() {
+    Tdownload d;
+    d.lobbyPath = "/nonexistent/KorvanLobby.exe";
+    QStringList shown;
+    int joins = 0, exits = 0;
+    d.messagebox = [&](const QString& t) { shown << t; };
+    d.exitGame = [&] { ++exits; };
+    d.joinGame = [&] { ++joins; };
+    d.show();
+    QTest::mouseClick(d.Button2, Qt::LeftButton);
+    QCOMPARE(joins, 1);
+    QCOMPARE(shown, QStringList());
+    QCOMPARE(exits, 0);
+    // It stays above other windows, so it makes way for the dialog.
+    QVERIFY(!d.isVisible());
+
+    // Where the lobby is installed, it is started as before.
+    QTemporaryDir dir;
+    const QString lobby = QDir(dir.path()).filePath("KorvanLobby.exe");
+    QFile f(lobby);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    d.lobbyPath = lobby;
+    QStringList started;
+    d.shellOpen = [&](const QString& program, const QStringList&) {
+        return started << program, true;
+    };
+    d.Button2Click();
+    QCOMPARE(started, QStringList{lobby});
+    QCOMPARE(exits, 1);
+    QCOMPARE(joins, 1);
 }
 
 QTEST_MAIN(TestWindows)

@@ -1,0 +1,89 @@
+#pragma once
+// File > "Host a Game…" and File > "Join a Game…": ask for what the lobby
+// would have put on the command line. They never block: each is a window-
+// modal dialog that reports the player's choice as a signal, and shows its
+// problems in its own status line instead of a message box.
+#include <QDialog>
+#include <QHostAddress>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "game_finder.h"
+#include "join_probe.h"
+
+// Why 'name' cannot be a player's name (empty when it can). A name crosses
+// the wire as Windows-1252 and is read back from the command line, so it
+// must survive both.
+QString nameProblem(const QString& name);
+// Why 'address' cannot be a host's address (empty when it can): a host name
+// or an IP address.
+QString addressProblem(const QString& address);
+
+class HostGameDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int MaxNameLength = 32;
+
+    // 'addresses': where others can reach this computer (loopback left out).
+    HostGameDialog(const QString& name, const QList<QHostAddress>& addresses,
+                   QWidget* parent = nullptr);
+
+    QLineEdit* nameEdit;
+    QListWidget* addressList;
+    QPushButton* copyButton;
+    QPushButton* hostButton;
+    QPushButton* cancelButton;
+    QLabel* statusLabel;
+
+    void hostClick();
+    void copyClick();
+    void showProblem(const QString& text);
+
+signals:
+    void hostRequested(const QString& name);
+};
+
+class JoinGameDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum Column { ColName, ColAddress, ColPlayers, ColSpys, ColGame, ColumnCount };
+
+    JoinGameDialog(const QString& name, const QString& address, QWidget* parent = nullptr);
+
+    QLineEdit* nameEdit;
+    QLineEdit* addressEdit;
+    QTableWidget* gameList;
+    QLabel* listStatus;
+    QPushButton* refreshButton;
+    QPushButton* joinButton;
+    QPushButton* cancelButton;
+    QLabel* statusLabel;
+
+    GameFinder finder;
+    JoinProbe probe;
+    // The game port asked before joining (tests use ephemeral ports).
+    quint16 gamePort = 7772;
+    // This copy hosts: its own game is not offered for joining.
+    bool hostingHere = false;
+
+    void refresh();
+    void joinClick();
+    void showProblem(const QString& text);
+
+signals:
+    void joinRequested(const QString& name, const QString& address);
+
+protected:
+    void reject() override;
+
+private:
+    void showGames();
+    void gameChosen();
+    void probeFinished(JoinProbe::Result r);
+    void setBusy(bool busy);
+    QList<FoundGame> shown_;
+    QString probing_;
+};

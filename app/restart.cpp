@@ -1,0 +1,29 @@
+#include "restart.h"
+
+#include <QProcess>
+
+QStringList hostCommandLine(const QString& name) {
+    // The address is ignored when hosting; the lobby passes the local one.
+    return {name, QStringLiteral("127.0.0.1"), QStringLiteral("true")};
+}
+
+QStringList joinCommandLine(const QString& name, const QString& address) {
+    return {name, address, QStringLiteral("join")};
+}
+
+bool DetachedStarter::start(const QString& program, const QStringList& args) {
+    return QProcess::startDetached(program, args);
+}
+
+bool RestartAtExit::start(const QString& program, const QStringList& args) {
+    program_ = program;
+    args_ = args;
+    return true;
+}
+
+RestartAtExit::~RestartAtExit() {
+    if (!pending()) return;
+    const bool started =
+        launch ? launch(program_, args_) : QProcess::startDetached(program_, args_);
+    if (!started) qWarning("Kelvoa: could not start %s again", qPrintable(program_));
+}
