@@ -126,6 +126,8 @@ SettingsValues Settings::load() const {
     // Only the exact text switches a sound off; "False" or "0" leave it on.
     v.playSounds = ini.value(Section, "Playsounds") != QLatin1String("false");
     v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
+    v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
+    v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
     return v;
 }
 
@@ -142,6 +144,8 @@ bool Settings::save(const SettingsValues& v) const {
     ini.setValue(Section, "Turnsound", v.turnSound == TurnSound::New ? "1" : "0");
     ini.setValue(Section, "Playsounds", text(v.playSounds));
     ini.setValue(Section, "ChatterSounds", text(v.chatterSounds));
+    ini.setValue(Section, "Showhints", text(v.showHints));
+    ini.setValue(Section, "Animatechips", text(v.animateChips));
     return ini.commit();
 }
 

@@ -46,6 +46,9 @@ struct SettingsValues {
     BotSpeedItem botSpeedItem = BotSpeedItem::Normal;
     bool playSounds = true;
     bool chatterSounds = true;
+    // Play comfort: legal moves marked after the own roll, chips that glide.
+    bool showHints = true;
+    bool animateChips = true;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.

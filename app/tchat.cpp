@@ -66,6 +66,7 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     link_ = std::make_unique<TchatLink>(*this);
     turnflow = new board::TurnFlow(*view, *link_, this);
     connect(StartGame1, &QAction::triggered, turnflow, &board::TurnFlow::button_startClick);
+    buildComfort();
 
     handlers_ = {
         {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},

@@ -23,7 +23,9 @@
 #include "chat_seams.h"
 #include "client_link.h"
 #include "dialogs.h"
+#include "dice_stats.h"
 #include "framing.h"
+#include "game_record.h"
 #include "named_lock.h"
 #include "settings.h"
 #include "sound_player.h"
@@ -38,6 +40,12 @@ class Tabout;
 class Thelp;
 class Tphrases;
 class Tdownload;
+class Tdicestats;
+namespace board {
+class HintOverlay;
+class ChipAnimator;
+class Trecordviewer;
+} // namespace board
 
 struct WindowBounds {
     int top = 0, left = 0, width = 0, height = 0;
@@ -215,6 +223,26 @@ public:
     void saveinifile();
     void setBotSpeed(BotSpeedItem item);
 
+    // ---- play comfort: hints, gliding chips, keys, record, dice figures ----
+    QAction* ShowHints1;
+    QAction* AnimateChips1;
+    QAction* SaveGameRecord1;
+    QAction* OpenGameRecord1;
+    QAction* DiceStatistics1;
+    board::HintOverlay* hintoverlay = nullptr;
+    board::ChipAnimator* chipanimator = nullptr;
+    board::GameRecord gamerecord;
+    board::DiceStats dicestats;
+    board::Trecordviewer* recordviewer = nullptr; // made on first use
+    Tdicestats* dicestatswindow = nullptr;        // made on first use
+    void refreshHints();
+    void saveGameRecord();
+    bool saveGameRecordTo(const QString& path);
+    void openGameRecord();
+    void showDiceStatistics();
+    void rollKey();         // Ctrl+R
+    void chipKey(int chip); // Ctrl+1 .. Ctrl+7
+
     // Every handled message, for tests that wait on the dispatch.
     int handledCount = 0;
 
@@ -244,6 +272,10 @@ private:
     void updatePhraseButtons();
     void wirePhraseEditor();
     bool mychatKey(QKeyEvent* e);
+    void buildComfort();
+    void buildKeys();
+    void applyComfortSettings(bool hints, bool animate);
+    void afterMessage(const QString& command, const QString& rest);
     std::unique_ptr<SoundPlayer> sounds_;
     std::unique_ptr<board::ClientLink> link_;
 

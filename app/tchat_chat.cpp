@@ -213,7 +213,8 @@ void Tchat::applyTextColor() {
     p.setColor(QPalette::Text, inputColor(textcolor));
     mychat->setPalette(p);
     mychat->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: rgb(236,228,210); "
-                                         "border: 2px solid rgb(74,52,34); padding: 0 3px; }")
+                                         "border: 2px solid rgb(74,52,34); padding: 0 3px; }"
+                                         "QLineEdit:focus { border-color: rgb(255,214,110); }")
                               .arg(inputColor(textcolor).name()));
 }
 
