@@ -22,6 +22,8 @@ public:
     DiceChart(const board::DiceStats& stats, QWidget* parent) : QWidget(parent), stats_(stats) {
         setMinimumHeight(150);
     }
+    std::array<QString, 3> names{QStringLiteral("Seat 1"), QStringLiteral("Seat 2"),
+                                 QStringLiteral("All")};
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -65,6 +67,26 @@ protected:
             p.drawText(QRectF(area.left() + slot * sum, area.bottom() + 3, slot, 16),
                        Qt::AlignCenter, QString::number(sum));
         }
+        // Legend, top right: the three bars and the fair share's line.
+        const QFontMetrics fm(p.font());
+        double x = area.right() - 6;
+        const auto entry = [&](const QString& text, const QColor& c, bool line) {
+            x -= fm.horizontalAdvance(text) + 18;
+            const double y = area.top() + 4;
+            if (line) {
+                p.setPen(QPen(QColor(255, 240, 200), 1.6, Qt::DashLine));
+                p.drawLine(QPointF(x, y + 5), QPointF(x + 11, y + 5));
+            } else {
+                p.fillRect(QRectF(x + 1, y, 10, 10), c);
+            }
+            p.setPen(QColor(236, 220, 180));
+            p.drawText(QPointF(x + 14, y + 9), text);
+            x -= 6;
+        };
+        entry(QStringLiteral("fair dice"), {}, true);
+        entry(names[2], AllColour, false);
+        entry(names[1], SeatColour[1], false);
+        entry(names[0], SeatColour[0], false);
     }
 
 private:
@@ -104,6 +126,7 @@ Tdicestats::Tdicestats(const board::DiceStats& stats, QWidget* parent)
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus); // nothing in it to act on
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid->setStyleSheet(QStringLiteral(
         "QTableWidget { background: rgb(240,232,212); color: rgb(44,26,10);"
@@ -177,6 +200,7 @@ void Tdicestats::refresh() {
         set(last, k + 1, QString::number(stats_.total(k == 2 ? 0 : k + 1)));
     set(last, 4, QStringLiteral("100 %"));
     const QString who[3] = {names_[0], names_[1], tr("All")};
+    chart_->names = {who[0], who[1], who[2]};
     for (int k = 0; k < 3; ++k) {
         QLabel* l = label_test[std::size_t(k)];
         l->setText(who[k] + QStringLiteral(": ") + verdict(stats_, k == 2 ? 0 : k + 1));

@@ -12,13 +12,17 @@ namespace {
 const QColor Glow(255, 214, 110);
 const QColor Landing(120, 236, 255);
 
-void halo(QPainter& p, QPointF centre, const QColor& colour, qreal radius) {
+void halo(QPainter& p, QPointF centre, const QColor& colour, qreal radius, int strength = 255) {
     QRadialGradient g(centre, radius);
     QColor inner = colour, outer = colour;
-    inner.setAlpha(230);
+    QColor mid = colour;
+    inner.setAlpha(strength);
+    mid.setAlpha(strength * 3 / 5);
     outer.setAlpha(0);
+    // Solid under the chip's own disc (radius 12), fading out beyond it.
     g.setColorAt(0.0, inner);
-    g.setColorAt(0.55, inner);
+    g.setColorAt(12.0 / radius, inner);
+    g.setColorAt(15.0 / radius, mid);
     g.setColorAt(1.0, outer);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
@@ -86,7 +90,7 @@ void HintOverlay::paintEvent(QPaintEvent*) {
         return QRectF(placechipPosition(seat_, chip, square), QSizeF(24, 24)).center();
     };
     for (const Hint& h : hints_)
-        halo(p, centreOf(h.chip, h.from), Glow, h.chip == hovered_ ? 19 : 16);
+        halo(p, centreOf(h.chip, h.from), Glow, h.chip == hovered_ ? 24 : 21);
     const QRect land = landingRect();
     if (land.isNull()) return;
     const Hint* h = find(hovered_);
@@ -101,8 +105,8 @@ void HintOverlay::paintEvent(QPaintEvent*) {
         p.drawLine(last, next);
         last = next;
     }
-    halo(p, QRectF(land).center(), Landing, 17);
-    p.setOpacity(0.55);
+    halo(p, QRectF(land).center(), Landing, 22, 140);
+    p.setOpacity(0.75);
     p.drawPixmap(land.topLeft(), view_.image_p(seat_, h->chip)->pixmap());
     p.setOpacity(1.0);
     p.setPen(QPen(QColor(255, 255, 255, 220), 1.5));

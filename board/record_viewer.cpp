@@ -10,7 +10,7 @@ namespace board {
 namespace {
 const QString ButtonStyle = QStringLiteral(
     "QPushButton { color: rgb(44,26,10); font: bold 12px; border: 1px solid rgb(74,52,34);"
-    " border-radius: 4px; padding: 3px 10px;"
+    " border-radius: 4px; padding: 3px 2px;"
     " background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 rgb(232,200,130),"
     " stop:1 rgb(176,132,66)); }"
     "QPushButton:hover { background: qlineargradient(x1:0,y1:0,x2:0,y2:1,"
@@ -42,11 +42,15 @@ Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     combo_game = new QComboBox(panel_board);
     combo_game->setObjectName(QStringLiteral("combo_game"));
     combo_game->setGeometry(8, 8, 318, 26);
+    combo_game->setStyleSheet(QStringLiteral(
+        "QComboBox { background: rgb(240,232,212); color: rgb(44,26,10); font: bold 12px;"
+        " border: 2px solid rgb(74,52,34); border-radius: 3px; padding: 1px 6px; }"
+        "QComboBox:focus { border-color: rgb(255,214,110); }"));
     connect(combo_game, &QComboBox::activated, this, &Trecordviewer::showGame);
 
     const auto button = [this](const QString& text, int left, const QKeySequence& key) {
         auto* b = new QPushButton(text, panel_board);
-        b->setGeometry(left, 312, 74, 28);
+        b->setGeometry(left, 312, 77, 28);
         b->setStyleSheet(ButtonStyle);
         b->setToolTip(key.toString(QKeySequence::NativeText));
         auto* shortcut = new QShortcut(key, this);
@@ -57,6 +61,8 @@ Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     button_back = button(tr("< &Back"), 88, Qt::Key_Left);
     button_forward = button(tr("&Forward >"), 168, Qt::Key_Right);
     button_last = button(tr("&End >|"), 248, Qt::Key_End);
+    for (QPushButton* b : {button_first, button_back, button_forward, button_last})
+        b->setFont(boardFont(12));
     connect(button_first, &QPushButton::clicked, this, &Trecordviewer::stepStart);
     connect(button_back, &QPushButton::clicked, this, &Trecordviewer::stepBack);
     connect(button_forward, &QPushButton::clicked, this, &Trecordviewer::stepForward);

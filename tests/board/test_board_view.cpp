@@ -1,6 +1,7 @@
 // The board panel: its controls' places, which control covers which, the
 // route buttons, the composed chips and dice. Set KELVOA_BOARD_SHOT to a file
-// name to keep a picture of a game in progress.
+// name to keep a picture of a game in progress, KELVOA_GLIDE_SHOT for one of a
+// chip under way.
 #include "board_view.h"
 #include "chip_animation.h"
 #include "hint_overlay.h"
@@ -233,8 +234,12 @@ void TestBoardView::chipGlidesAlongItsRoute() {
     const QPoint corner = placechipPosition(1, 3, 4);
     QElapsedTimer clock;
     clock.start();
+    const QByteArray shot = qgetenv("KELVOA_GLIDE_SHOT"); // a picture of the chip under way
     while (b.animator->gliding(1, 3) && clock.elapsed() < 2000) {
-        nearCorner |= (chip->pos() - corner).manhattanLength() < 20;
+        const bool nowNear = (chip->pos() - corner).manhattanLength() < 20;
+        if (nowNear && !nearCorner && !shot.isEmpty())
+            view->FlatPanel1->grab().save(QString::fromLocal8Bit(shot));
+        nearCorner |= nowNear;
         QTest::qWait(2);
     }
     QVERIFY(nearCorner);
