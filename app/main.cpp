@@ -1,6 +1,8 @@
 // Kelvoa: one process holds a host and a client that talk only over TCP.
 #include <QApplication>
 
+#include <optional>
+
 #include "tchat.h"
 #include "tserver.h"
 #include "ttallylist.h"
@@ -18,35 +20,44 @@ int main(int argc, char** argv) {
     params.removeFirst();
 
     // Creation order matters: the main window first, touching no other window.
-    // Destruction runs backwards, so the tally is written before the main
-    // window goes.
+    // The others are not part of its first frame, so they are made once it is
+    // on screen, just before the command line is read. Destruction runs
+    // backwards, so the tally is written before the main window goes.
     Tchat chat(params);
-    Ttallylist tallylist;
-    Tabout about;
-    Thelp help;
-    Tphrases phrases;
-    TServer server;
-    Tspylist spylist;
-    Tdownload download;
-    chat.setWindows({&tallylist, &about, &help, &phrases, &spylist, &download});
+    std::optional<Ttallylist> tallylist;
+    std::optional<Tabout> about;
+    std::optional<Thelp> help;
+    std::optional<Tphrases> phrases;
+    std::optional<TServer> server;
+    std::optional<Tspylist> spylist;
+    std::optional<Tdownload> download;
     chat.startHost = [&server] {
-        server.setListening(true);
-        return server.listeningPort();
+        server->setListening(true);
+        return server->listeningPort();
     };
-
-    tallylist.loadchecklist = [&chat] { chat.loadchecklist(); };
-    tallylist.FormCreate();
-    QObject::connect(chat.ViewTally1, &QAction::triggered, &tallylist, [&] {
-        chat.loadchecklist();
-        tallylist.show();
-        tallylist.raise();
-    });
-    help.showAbout = [&about] {
-        about.show();
-        about.raise();
+    chat.beforeParams = [&] {
+        tallylist.emplace();
+        about.emplace();
+        help.emplace();
+        phrases.emplace();
+        server.emplace();
+        spylist.emplace();
+        download.emplace();
+        chat.setWindows({&*tallylist, &*about, &*help, &*phrases, &*spylist, &*download});
+        tallylist->loadchecklist = [&chat] { chat.loadchecklist(); };
+        tallylist->FormCreate();
+        QObject::connect(chat.ViewTally1, &QAction::triggered, &*tallylist, [&] {
+            chat.loadchecklist();
+            tallylist->show();
+            tallylist->raise();
+        });
+        help->showAbout = [&about] {
+            about->show();
+            about->raise();
+        };
+        spylist->kicking = [&chat](int seat) { chat.kicking(seat); };
+        download->exitGame = [&chat] { chat.close(); };
     };
-    spylist.kicking = [&chat](int seat) { chat.kicking(seat); };
-    download.exitGame = [&chat] { chat.close(); };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     chat.show();

@@ -288,7 +288,10 @@ void Tchat::showEvent(QShowEvent* e) {
     if (shownOnce_) return;
     shownOnce_ = true;
     // Everything that needs the other windows waits until they all exist.
-    QTimer::singleShot(0, this, &Tchat::processparams);
+    QTimer::singleShot(0, this, [this] {
+        if (beforeParams) std::exchange(beforeParams, nullptr)();
+        processparams();
+    });
 }
 
 void Tchat::processparams() {

@@ -76,6 +76,9 @@ public:
     // Starts this copy's host and returns the port it listens on. Set by the
     // program's start-up; the client never reaches into the host directly.
     std::function<quint16()> startHost;
+    // Run once when the window is first on screen, before the command line is
+    // read: start-up makes the other windows there, off the first frame's path.
+    std::function<void()> beforeParams;
     // The port a joining client connects to (tests use ephemeral ports).
     QString gamePort = QStringLiteral("7772");
     QString lobbyPort = QStringLiteral("9001");

@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QToolButton>
 
 #include "tchat.h"
 
@@ -69,7 +68,4 @@ void Tchat::buildKeys() {
     // The focus shows as a warm ring on whatever holds it.
     mainchat->setStyleSheet(mainchat->styleSheet() +
                             QStringLiteral(" QTextBrowser:focus { border: %1; }").arg(FocusRing));
-    for (QToolButton* b : panel_board->findChildren<QToolButton*>())
-        b->setStyleSheet(b->styleSheet() +
-                         QStringLiteral(" QToolButton:focus { border: %1; }").arg(FocusRing));
 }
