@@ -62,6 +62,9 @@ void Tchat::buildKeys() {
     connect(leave, &QShortcut::activated, this,
             [this] { mainchat->setFocus(Qt::ShortcutFocusReason); });
 
+    // Typing goes to the chat line from the start, so the focus ring shows there.
+    mychat->setFocus();
+
     for (QAction* top : menuBar()->actions())
         if (top->menu()) addMnemonics(top->menu());
 
