@@ -67,6 +67,10 @@ void Tchat::buildKeys() {
 
     for (QAction* top : menuBar()->actions())
         if (top->menu()) addMnemonics(top->menu());
+    // The command menus that open on a right click too; the smiley and
+    // chatter menus pick content by picture and name and stay as they are.
+    for (QMenu* menu : {popup_chat, popup_mychat, popup_kick})
+        addMnemonics(menu);
 
     // The focus shows as a warm ring on whatever holds it.
     mainchat->setStyleSheet(mainchat->styleSheet() +

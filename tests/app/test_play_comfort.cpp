@@ -235,6 +235,8 @@ void TestPlayComfort::menuMnemonicsAndSwitches() {
     };
     for (QAction* top : you.menuBar()->actions())
         check(top->menu());
+    for (QMenu* menu : {you.popup_chat, you.popup_mychat, you.popup_kick})
+        check(menu);
     QCOMPARE(you.StartGame1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
 
     QVERIFY(t.seated());
