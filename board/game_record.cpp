@@ -100,9 +100,16 @@ QString GameRecord::turnLine(const TurnRecord& t) {
 }
 
 QStringList GameRecord::lines(const RecordedGame& game) {
-    QStringList out{QStringLiteral("game ") + game.starter};
+    // A name is free text from the wire: a line break in it must not start a
+    // line of its own.
+    const auto oneLine = [](QString name) {
+        for (QChar& c : name)
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) c = QLatin1Char(' ');
+        return name;
+    };
+    QStringList out{QStringLiteral("game ") + oneLine(game.starter)};
     for (int seat = 1; seat <= SeatCount; ++seat)
-        out << QStringLiteral("seat %1 %2").arg(seat).arg(game.names[seat - 1]);
+        out << QStringLiteral("seat %1 %2").arg(seat).arg(oneLine(game.names[seat - 1]));
     for (const TurnRecord& t : game.turns)
         out << turnLine(t);
     if (game.winner) out << QStringLiteral("winner %1").arg(game.winner);

@@ -247,7 +247,7 @@ void TestComfortCore::recordKeepsTheLastGame() {
     QVERIFY(rec.empty());
     playInto(rec, 5);
     const RecordedGame first = *rec.current();
-    rec.feed("CMD_startgame", "Bob+", {QStringLiteral("Bob"), QStringLiteral("Ann")});
+    rec.feed("CMD_startgame", "Bob+", {QStringLiteral("Bob"), QStringLiteral("Ann\nwinner 2")});
     rec.feed("CMD_hisroll", "2+1+0+0+0+1+", {});
     rec.feed("CMD_moveit", "2+1+1+t+f+f+f+", {});
     // A field that is no number is skipped, not fatal.
@@ -259,6 +259,8 @@ void TestComfortCore::recordKeepsTheLastGame() {
     const ReadRecord back = readRecord(rec.text());
     QCOMPARE(back.games.size(), std::size_t(2));
     QCOMPARE(back.games[1].starter, QStringLiteral("Bob"));
+    // A line break in a name stays inside its line.
+    QCOMPARE(back.games[1].names[1], QStringLiteral("Ann winner 2"));
     QVERIFY(back.problem.contains("not finished"));
 }
 
