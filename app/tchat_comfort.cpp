@@ -77,14 +77,18 @@ void Tchat::applyComfortSettings(bool hints, bool animate) {
 void Tchat::afterMessage(const QString& command, const QString& rest) {
     gamerecord.feed(command, rest, {view->seatname(1), view->seatname(2)});
     if (command == QLatin1String(cmd::HisRoll)) {
+        // Read as the turn flow read it; a throw it ignored is not counted.
         wire::TextFields f(rest);
         int seat = 0, die = 0, points = 0;
-        bool whole = f.number(1, board::HandOverSeat, seat);
-        for (int i = 0; i < 4 && whole; ++i)
-            whole = f.number(0, 1, die);
-        if (whole && f.number(0, board::MaxPoints, points)) {
-            dicestats.add(board::boardSeat(seat), points);
-            if (dicestatswindow && dicestatswindow->isVisible()) dicestatswindow->refresh();
+        try {
+            bool whole = f.number(1, board::HandOverSeat, seat);
+            for (int i = 0; i < 4 && whole; ++i)
+                whole = f.number(0, 1, die);
+            if (whole && f.number(0, board::MaxPoints, points)) {
+                dicestats.add(board::boardSeat(seat), points);
+                if (dicestatswindow && dicestatswindow->isVisible()) dicestatswindow->refresh();
+            }
+        } catch (const wire::FieldError&) {
         }
     }
     refreshHints();
