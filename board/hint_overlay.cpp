@@ -95,8 +95,8 @@ void HintOverlay::paintEvent(QPaintEvent*) {
     if (land.isNull()) return;
     const Hint* h = find(hovered_);
     // The way there, square by square, so a player sees the route it takes.
-    QPen trail(QColor(Landing.red(), Landing.green(), Landing.blue(), 170), 2.5, Qt::DotLine,
-               Qt::RoundCap);
+    // Dark teal reads on the light squares and on the blue rosettes alike.
+    QPen trail(QColor(0, 118, 150, 230), 3.0, Qt::DotLine, Qt::RoundCap);
     p.setPen(trail);
     p.setBrush(Qt::NoBrush);
     QPointF last = centreOf(h->chip, h->from);
