@@ -105,6 +105,7 @@ private slots:
     void recordKeepsTheLastGame();
     void damagedRecords_data();
     void damagedRecords();
+    void mangledRecordsReadSafely();
 };
 
 void TestComfortCore::hintsMatchTheRules_data() {
@@ -293,6 +294,41 @@ void TestComfortCore::damagedRecords() {
     const int kept = r.games.empty() ? 0 : int(r.games.back().turns.size());
     QCOMPARE(kept, turnsKept);
     if (!r.games.empty()) QCOMPARE(replay(r.games.back()).size(), std::size_t(kept + 1));
+}
+
+// Any damage, anywhere: what is read is always a consistent game, and the
+// reader says where it stopped.
+void TestComfortCore::mangledRecordsReadSafely() {
+    GameRecord rec;
+    playInto(rec, 11);
+    const QString whole = rec.text();
+    const int lineCount = int(whole.count('\n'));
+    std::mt19937 rng(7);
+    const QString junk = QStringLiteral(" -+01234567899yesnoturngameseatwinner\n\x00\xff");
+    for (int round = 0; round < 2000; ++round) {
+        QString text = whole;
+        for (int edits = 1 + int(rng() % 4); edits > 0; --edits) {
+            const int at = int(rng() % unsigned(text.size()));
+            switch (rng() % 3) {
+            case 0:
+                text.remove(at, 1 + int(rng() % 12));
+                break;
+            case 1:
+                text.insert(at, junk[int(rng() % unsigned(junk.size()))]);
+                break;
+            default:
+                text.truncate(at);
+            }
+        }
+        const ReadRecord r = readRecord(text);
+        QVERIFY(r.stoppedAtLine == 0 || !r.problem.isEmpty());
+        QVERIFY(r.stoppedAtLine <= lineCount + 40);
+        for (const RecordedGame& g : r.games) {
+            QString problem;
+            QCOMPARE(replay(g, &problem).size(), g.turns.size() + 1);
+            QVERIFY(problem.isEmpty());
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestComfortCore)
