@@ -10,6 +10,9 @@ public:
     virtual ~Dialogs() = default;
     // Shows a modal box with an OK button and returns when it is closed.
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // A file to write or read, chosen by the user; empty when cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested);
+    virtual QString openFileName(QWidget* parent, const QString& caption);
 };
 
 class MessageBoxDialogs : public Dialogs {

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <optional>
+
 #include "discovery_responder.h"
 #include "restart.h"
 #include "signal_exit.h"
@@ -32,46 +34,56 @@ int main(int argc, char** argv) {
     RestartAtExit restart;
 
     // Creation order matters: the main window first, touching no other window.
-    // Destruction runs backwards, so the tally is written before the main
-    // window goes.
+    // The others are not part of its first frame, so they are made once it is
+    // on screen, just before the command line is read. Destruction runs
+    // backwards, so the tally is written before the main window goes.
     const QString programFolder = QCoreApplication::applicationDirPath();
     Tchat chat(params);
     chat.settingsFolder = userfiles::settingsFolder(programFolder);
-    Ttallylist tallylist(nullptr, userfiles::tallyPath(programFolder));
-    Tabout about;
-    Thelp help;
-    Tphrases phrases;
-    TServer server;
-    DiscoveryResponder discovery(server);
-    Tspylist spylist;
-    Tdownload download;
-    chat.setWindows({&tallylist, &about, &help, &phrases, &spylist, &download});
+    std::optional<Ttallylist> tallylist;
+    std::optional<Tabout> about;
+    std::optional<Thelp> help;
+    std::optional<Tphrases> phrases;
+    std::optional<TServer> server;
+    std::optional<DiscoveryResponder> discovery;
+    std::optional<Tspylist> spylist;
+    std::optional<Tdownload> download;
     chat.startHost = [&server, &discovery] {
         // Answering first keeps the moment between listening and the own
         // client's connection as short as it was.
-        discovery.start();
+        discovery->start();
         try {
-            server.setListening(true);
+            server->setListening(true);
         } catch (const ESockException&) {
-            discovery.stop();
+            discovery->stop();
             throw;
         }
-        return server.listeningPort();
+        return server->listeningPort();
     };
     chat.stopHost = [&server, &discovery] {
-        discovery.stop();
-        server.setListening(false);
+        discovery->stop();
+        server->setListening(false);
     };
     chat.setProcessStarter(&restart);
-
-    tallylist.FormCreate();
-    help.showAbout = [&about] {
-        about.show();
-        about.raise();
+    chat.beforeParams = [&] {
+        tallylist.emplace(nullptr, userfiles::tallyPath(programFolder));
+        about.emplace();
+        help.emplace();
+        phrases.emplace();
+        server.emplace();
+        discovery.emplace(*server);
+        spylist.emplace();
+        download.emplace();
+        chat.setWindows({&*tallylist, &*about, &*help, &*phrases, &*spylist, &*download});
+        tallylist->FormCreate();
+        help->showAbout = [&about] {
+            about->show();
+            about->raise();
+        };
+        spylist->kicking = [&chat](int seat) { chat.kicking(seat); };
+        download->exitGame = [&chat] { chat.close(); };
+        download->joinGame = [&chat] { chat.openJoinDialog(); };
     };
-    spylist.kicking = [&chat](int seat) { chat.kicking(seat); };
-    download.exitGame = [&chat] { chat.close(); };
-    download.joinGame = [&chat] { chat.openJoinDialog(); };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Logging out, kill and Ctrl+C close the program as File > Exit does, so
     // the settings and the tally of this run are written.

@@ -128,6 +128,8 @@ SettingsValues Settings::load() const {
     v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
     v.playerName = ini.value(Section, "Playername");
     v.lastHost = ini.value(Section, "Lasthost");
+    v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
+    v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
     return v;
 }
 
@@ -144,6 +146,8 @@ bool Settings::save(const SettingsValues& v) const {
     ini.setValue(Section, "Turnsound", v.turnSound == TurnSound::New ? "1" : "0");
     ini.setValue(Section, "Playsounds", text(v.playSounds));
     ini.setValue(Section, "ChatterSounds", text(v.chatterSounds));
+    ini.setValue(Section, "Showhints", text(v.showHints));
+    ini.setValue(Section, "Animatechips", text(v.animateChips));
     return ini.commit();
 }
 

@@ -50,6 +50,9 @@ struct SettingsValues {
     // written only by saveLastGame().
     QString playerName;
     QString lastHost;
+    // Play comfort: legal moves marked after the own roll, chips that glide.
+    bool showHints = true;
+    bool animateChips = true;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.

@@ -66,6 +66,7 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     link_ = std::make_unique<TchatLink>(*this);
     turnflow = new board::TurnFlow(*view, *link_, this);
     connect(StartGame1, &QAction::triggered, turnflow, &board::TurnFlow::button_startClick);
+    buildComfort();
 
     handlers_ = {
         {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},
@@ -302,7 +303,10 @@ void Tchat::showEvent(QShowEvent* e) {
     if (shownOnce_) return;
     shownOnce_ = true;
     // Everything that needs the other windows waits until they all exist.
-    QTimer::singleShot(0, this, &Tchat::processparams);
+    QTimer::singleShot(0, this, [this] {
+        if (beforeParams) std::exchange(beforeParams, nullptr)();
+        processparams();
+    });
 }
 
 void Tchat::processparams() {

@@ -24,7 +24,9 @@
 #include "chat_seams.h"
 #include "client_link.h"
 #include "dialogs.h"
+#include "dice_stats.h"
 #include "framing.h"
+#include "game_record.h"
 #include "named_lock.h"
 #include "restart.h"
 #include "settings.h"
@@ -42,6 +44,12 @@ class Tphrases;
 class Tdownload;
 class HostGameDialog;
 class JoinGameDialog;
+class Tdicestats;
+namespace board {
+class HintOverlay;
+class ChipAnimator;
+class Trecordviewer;
+} // namespace board
 
 struct WindowBounds {
     int top = 0, left = 0, width = 0, height = 0;
@@ -72,6 +80,9 @@ public:
     // Starts this copy's host and returns the port it listens on. Set by the
     // program's start-up; the client never reaches into the host directly.
     std::function<quint16()> startHost;
+    // Run once when the window is first on screen, before the command line is
+    // read: start-up makes the other windows there, off the first frame's path.
+    std::function<void()> beforeParams;
     // The port a joining client connects to (tests use ephemeral ports).
     QString gamePort = QStringLiteral("7772");
     QString lobbyPort = QStringLiteral("9001");
@@ -227,6 +238,26 @@ public:
     void saveinifile(const WindowBounds& b);
     void setBotSpeed(BotSpeedItem item);
 
+    // ---- play comfort: hints, gliding chips, keys, record, dice figures ----
+    QAction* ShowHints1;
+    QAction* AnimateChips1;
+    QAction* SaveGameRecord1;
+    QAction* OpenGameRecord1;
+    QAction* DiceStatistics1;
+    board::HintOverlay* hintoverlay = nullptr;
+    board::ChipAnimator* chipanimator = nullptr;
+    board::GameRecord gamerecord;
+    board::DiceStats dicestats;
+    board::Trecordviewer* recordviewer = nullptr; // made on first use
+    Tdicestats* dicestatswindow = nullptr;        // made on first use
+    void refreshHints();
+    void saveGameRecord();
+    bool saveGameRecordTo(const QString& path);
+    void openGameRecord();
+    void showDiceStatistics();
+    void rollKey();         // Ctrl+R
+    void chipKey(int chip); // Ctrl+1 .. Ctrl+7
+
     // Every handled message, for tests that wait on the dispatch.
     int handledCount = 0;
 
@@ -271,6 +302,10 @@ private:
     void updatePhraseButtons();
     void wirePhraseEditor();
     bool mychatKey(QKeyEvent* e);
+    void buildComfort();
+    void buildKeys();
+    void applyComfortSettings(bool hints, bool animate);
+    void afterMessage(const QString& command, const QString& rest);
     std::unique_ptr<SoundPlayer> sounds_;
     std::unique_ptr<board::ClientLink> link_;
 

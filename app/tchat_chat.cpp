@@ -25,6 +25,7 @@ const QString ButtonStyle = QStringLiteral(
     "border: 1px solid rgb(130,98,62); border-radius: 3px; }"
     "QToolButton:hover { background: rgb(112,80,50); border-color: rgb(222,184,102); }"
     "QToolButton:pressed { background: rgb(43,28,18); }"
+    "QToolButton:focus { border: 2px solid rgb(255,214,110); }"
     "QToolButton::menu-indicator { image: none; }");
 
 QColor inputColor(const QString& colourText) {
@@ -58,9 +59,16 @@ void Tchat::buildChatInput() {
     popup_smilies = new QMenu(this);
     for (int i = 0; i < chat::SmileyCount; ++i) {
         const int code = chat::FirstSmileyCode + i;
-        QAction* a = popup_smilies->addAction(chat::TranscriptView::smiley(i), chat::smileyCode(i));
+        QAction* a = popup_smilies->addAction(chat::smileyCode(i));
         connect(a, &QAction::triggered, this, [this, code] { smileyClick(code); });
     }
+    // The pictures are not part of the first frame: they come when the menu
+    // is first opened.
+    connect(popup_smilies, &QMenu::aboutToShow, this, [this] {
+        const QList<QAction*> actions = popup_smilies->actions();
+        for (int i = 0; i < actions.size(); ++i)
+            if (actions[i]->icon().isNull()) actions[i]->setIcon(chat::TranscriptView::smiley(i));
+    });
     connect(button_smilies, &QToolButton::clicked, this, [this] {
         popup_smilies->popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight()));
     });
@@ -228,7 +236,8 @@ void Tchat::applyTextColor() {
     p.setColor(QPalette::Text, inputColor(textcolor));
     mychat->setPalette(p);
     mychat->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: rgb(236,228,210); "
-                                         "border: 2px solid rgb(74,52,34); padding: 0 3px; }")
+                                         "border: 2px solid rgb(74,52,34); padding: 0 3px; }"
+                                         "QLineEdit:focus { border-color: rgb(255,214,110); }")
                               .arg(inputColor(textcolor).name()));
 }
 

@@ -62,6 +62,7 @@ void Tchat::dispatch(const QString& message) {
             const auto t = turnHandlers_.constFind(command);
             if (t != turnHandlers_.cend()) (turnflow->*(*t))(rest);
         }
+        afterMessage(command, rest);
     }
     updateGiveButton();
     ++handledCount;

@@ -74,6 +74,7 @@ void Tchat::loadinifile() {
     sounds_->setPlaySounds(v.playSounds);
     PlayChatterSounds1->setChecked(v.chatterSounds);
     sounds_->setChatterSounds(v.chatterSounds);
+    applyComfortSettings(v.showHints, v.animateChips);
     settingsRead = true;
 }
 
@@ -90,6 +91,8 @@ void Tchat::saveinifile(const WindowBounds& b) {
     v.turnSound = turnsound ? TurnSound::New : TurnSound::Classic;
     v.playSounds = PlaySounds1->isChecked();
     v.chatterSounds = PlayChatterSounds1->isChecked();
+    v.showHints = ShowHints1->isChecked();
+    v.animateChips = AnimateChips1->isChecked();
     ++settingsWrites;
     Settings(settingsFolder).save(v);
 }

@@ -1,6 +1,7 @@
 #include "board_view.h"
 
 #include "board_model.h"
+#include "chip_animation.h"
 
 namespace board {
 
@@ -175,6 +176,10 @@ QLabel* BoardView::image_eyes(int seat) const {
 }
 
 void BoardView::placechip(int seat, int chip, int square) {
+    if (animator) {
+        animator->place(seat, chip, square);
+        return;
+    }
     image_p(seat, chip)->move(placechipPosition(seat, chip, square));
 }
 

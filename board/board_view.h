@@ -11,6 +11,8 @@
 
 namespace board {
 
+class ChipAnimator;
+
 class BoardView : public QObject {
     Q_OBJECT
 public:
@@ -65,6 +67,8 @@ public:
     // Moves the chip's picture to the square; the square itself is stored by
     // the caller.
     void placechip(int seat, int chip, int square);
+    // When set, chips glide to their squares (see ChipAnimator).
+    ChipAnimator* animator = nullptr;
     // Values 0 and 1 show a die; anything else an empty place.
     void showdice(const std::array<int, 4>& values);
     void setEyes(int seat, bool shown);

@@ -60,7 +60,17 @@ QString gamePlay() {
         "share them, and landing on one earns another throw.\n\n"
         "Bearing off\n"
         "Bringing a chip home needs the exact count, and earns another throw.\n\n"
-        "Tip: click the small arrow buttons on the board to see each player's route.");
+        "Tip: click the small arrow buttons on the board to see each player's route.\n\n"
+        "Hints\n"
+        "After your throw the chips that may move glow; rest the pointer on one to see where "
+        "it would land (Options, Show Hints).\n\n"
+        "Playing from the keyboard\n"
+        "Ctrl+G starts a game, Ctrl+R throws the dice, Ctrl+1 to Ctrl+7 move your chip of that "
+        "number. These work while you type in the chat; Escape leaves the chat line.\n\n"
+        "The game record\n"
+        "File, Save Game Record keeps every throw and move of this and the last game as text; "
+        "File, Open Game Record steps through a saved one (arrow keys, Home and End). "
+        "View, Dice Statistics shows how the dice fell this session.");
 }
 
 QString history() {

@@ -23,12 +23,14 @@ QString field(const SettingsValues& v, const QString& name) {
     }
     if (name == "playSounds") return v.playSounds ? "on" : "off";
     if (name == "chatterSounds") return v.chatterSounds ? "on" : "off";
+    if (name == "showHints") return v.showHints ? "on" : "off";
+    if (name == "animateChips") return v.animateChips ? "on" : "off";
     if (name == "phrases") return QStringList(v.phrases.begin(), v.phrases.end()).join('|');
     return "<unknown field>";
 }
 
-const QStringList fields{"bounds",   "turnSound",  "textSize",      "textColor",
-                         "botSpeed", "playSounds", "chatterSounds", "phrases"};
+const QStringList fields{"bounds",     "turnSound",     "textSize", "textColor", "botSpeed",
+                         "playSounds", "chatterSounds", "phrases",  "showHints", "animateChips"};
 
 } // namespace
 
@@ -152,6 +154,16 @@ void TestSettings::reading_data() {
                                    << "off";
     QTest::newRow("chatter FALSE") << QByteArray("ChatterSounds=FALSE") << "chatterSounds"
                                    << "on";
+    QTest::newRow("hints default") << QByteArray("") << "showHints"
+                                   << "on";
+    QTest::newRow("hints false") << QByteArray("Showhints=false") << "showHints"
+                                 << "off";
+    QTest::newRow("hints 0") << QByteArray("Showhints=0") << "showHints"
+                             << "on";
+    QTest::newRow("glide default") << QByteArray("") << "animateChips"
+                                   << "on";
+    QTest::newRow("glide false") << QByteArray("ANIMATECHIPS=false") << "animateChips"
+                                 << "off";
     QTest::newRow("key case") << QByteArray("PLAYSOUNDS=false\nbotSPEED=500") << "botSpeed"
                               << "Fast 500";
     QTest::newRow("phrases") << QByteArray("Phrase1=Hi\nPhrase2=\nphrase9=Bye all") << "phrases"
@@ -175,11 +187,13 @@ void TestSettings::saveWritesEveryKeyInOrder() {
     v.botSpeed = BotSpeedFast;
     v.playSounds = false;
     v.chatterSounds = true;
+    v.animateChips = false;
     v.phrases[0] = "never written";
     QVERIFY(Settings(dir_.path()).save(v));
     QCOMPARE(fileBytes(), QByteArray("[Kelvoa]\nTextsize=12\nTextcolor=clRed\nBotspeed=500\n"
                                      "Top=20\nLeft=10\nWidth=800\nHeight=600\nTurnsound=1\n"
-                                     "Playsounds=false\nChatterSounds=true\n"));
+                                     "Playsounds=false\nChatterSounds=true\nShowhints=true\n"
+                                     "Animatechips=false\n"));
 }
 
 void TestSettings::saveKeepsEverythingElse() {
@@ -234,6 +248,8 @@ void TestSettings::roundTrip() {
     v.botSpeedItem = BotSpeedItem::Slow;
     v.playSounds = false;
     v.chatterSounds = false;
+    v.showHints = false;
+    v.animateChips = false;
     QVERIFY(Settings(dir_.path()).save(v));
     const SettingsValues back = Settings(dir_.path()).load();
     for (const QString& f : fields)

@@ -1,10 +1,14 @@
 // The board panel: its controls' places, which control covers which, the
 // route buttons, the composed chips and dice. Set KELVOA_BOARD_SHOT to a file
-// name to keep a picture of a game in progress.
+// name to keep a picture of a game in progress, KELVOA_GLIDE_SHOT for one of a
+// chip under way.
 #include "board_view.h"
+#include "chip_animation.h"
+#include "hint_overlay.h"
 #include "recording_link.h"
 #include "turn_flow.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 using namespace board;
@@ -23,6 +27,10 @@ private slots:
     void diceShowTheirValues();
     void chipsShowTheirSeatColour();
     void gameInProgressPicture();
+    void chipGlidesAlongItsRoute();
+    void newMoveFinishesTheGlide();
+    void glidingOffPlacesAtOnce();
+    void hintsGlowAndShowTheLanding();
 
 private:
     std::unique_ptr<QWidget> panel;
@@ -196,6 +204,117 @@ void TestBoardView::gameInProgressPicture() {
         const QByteArray whole = file.left(file.size() - 4) + "_panel.png";
         QVERIFY(panel->grab().save(QString::fromLocal8Bit(whole)));
     }
+}
+
+// The board shown with a gliding animator and the turn flow on it.
+struct GlidingBoard {
+    explicit GlidingBoard(BoardView* v) : view(v), animator(new ChipAnimator(*v)) {
+        view->animator = animator;
+        view->FlatPanel1->window()->show();
+    }
+    BoardView* view;
+    ChipAnimator* animator;
+    RecordingLink link;
+    TurnFlow flow{*view, link};
+};
+
+void TestBoardView::chipGlidesAlongItsRoute() {
+    GlidingBoard b(view);
+    QVERIFY(QTest::qWaitForWindowExposed(view->FlatPanel1->window()));
+    ChipImage* chip = view->image_p(1, 3);
+    b.flow.setChip(1, 3, 2);
+    QTRY_VERIFY(!b.animator->anyGliding());
+    QCOMPARE(chip->pos(), placechipPosition(1, 3, 2));
+    // From square 2 to 6 the route turns at the corner rosette: the chip
+    // passes near square 4 rather than cutting across.
+    b.flow.moveit(QStringLiteral("1+3+6+f+f+f+f+"));
+    QCOMPARE(b.flow.model().seatboards[0].chips[2], 6); // the model does not wait
+    QVERIFY(b.animator->gliding(1, 3));
+    bool nearCorner = false;
+    const QPoint corner = placechipPosition(1, 3, 4);
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray shot = qgetenv("KELVOA_GLIDE_SHOT"); // a picture of the chip under way
+    while (b.animator->gliding(1, 3) && clock.elapsed() < 2000) {
+        const bool nowNear = (chip->pos() - corner).manhattanLength() < 20;
+        if (nowNear && !nearCorner && !shot.isEmpty())
+            view->FlatPanel1->grab().save(QString::fromLocal8Bit(shot));
+        nearCorner |= nowNear;
+        QTest::qWait(2);
+    }
+    QVERIFY(nearCorner);
+    QCOMPARE(chip->pos(), placechipPosition(1, 3, 6));
+    // A capture slides the victim back to its start pile.
+    b.flow.setChip(2, 1, 6);
+    QTRY_VERIFY(!b.animator->anyGliding());
+    b.flow.moveback(QStringLiteral("1+2+1+"));
+    QVERIFY(b.animator->gliding(2, 1));
+    QTRY_COMPARE(view->image_p(2, 1)->pos(), placechipPosition(2, 1, 0));
+}
+
+void TestBoardView::newMoveFinishesTheGlide() {
+    GlidingBoard b(view);
+    QVERIFY(QTest::qWaitForWindowExposed(view->FlatPanel1->window()));
+    ChipImage* chip = view->image_p(2, 5);
+    b.flow.moveit(QStringLiteral("2+5+1+t+f+f+f+"));
+    QVERIFY(b.animator->gliding(2, 5));
+    QVERIFY(chip->pos() != placechipPosition(2, 5, 1));
+    // The next message moves the same chip before the glide ended: the first
+    // glide is done at once and the second starts where it ended.
+    b.flow.moveit(QStringLiteral("2+5+4+f+f+f+t+"));
+    QVERIFY(b.animator->gliding(2, 5));
+    QVERIFY((chip->pos() - placechipPosition(2, 5, 1)).manhattanLength() <= 8);
+    // A game start puts every chip back, whatever was under way.
+    b.flow.startthegame(QStringLiteral("Ann+"));
+    QVERIFY(b.animator->gliding(2, 5));
+    b.animator->finishAll();
+    QVERIFY(!b.animator->anyGliding());
+    QCOMPARE(chip->pos(), placechipPosition(2, 5, 0));
+}
+
+void TestBoardView::glidingOffPlacesAtOnce() {
+    GlidingBoard b(view);
+    QVERIFY(QTest::qWaitForWindowExposed(view->FlatPanel1->window()));
+    b.flow.moveit(QStringLiteral("1+1+1+t+f+f+f+"));
+    QVERIFY(b.animator->gliding(1, 1));
+    b.animator->setEnabled(false); // switching off ends what runs
+    QVERIFY(!b.animator->anyGliding());
+    QCOMPARE(view->image_p(1, 1)->pos(), placechipPosition(1, 1, 1));
+    b.flow.moveit(QStringLiteral("1+1+4+f+f+f+t+"));
+    QVERIFY(!b.animator->anyGliding());
+    QCOMPARE(view->image_p(1, 1)->pos(), placechipPosition(1, 1, 4));
+}
+
+void TestBoardView::hintsGlowAndShowTheLanding() {
+    panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    HintOverlay overlay(*view);
+    QVERIFY(overlay.isHidden());
+    view->placechip(1, 2, 6);
+    const QPoint besideChip = placechipPosition(1, 2, 6) + QPoint(12, -2);
+    const QColor plain = view->FlatPanel1->grab().toImage().pixelColor(besideChip);
+    overlay.setHints(1, {{2, 6, 9}, {3, 0, 3}});
+    QVERIFY(overlay.isVisible());
+    // The glow shows on the board around the chip, golder than the board.
+    const QColor glow = view->FlatPanel1->grab().toImage().pixelColor(besideChip);
+    QVERIFY2(plain.blue() - glow.blue() > 20 && glow.red() >= plain.red() - 4,
+             qPrintable(plain.name() + " " + glow.name()));
+    // Under the chips: a click on a chip still reaches the chip.
+    QCOMPARE(view->FlatPanel1->childAt(placechipPosition(1, 2, 6) + QPoint(12, 12)),
+             view->image_p(1, 2));
+    QVERIFY(overlay.landingRect().isNull());
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(view->image_p(1, 2), &enter);
+    QCOMPARE(overlay.hovered(), 2);
+    QCOMPARE(overlay.landingRect(), QRect(placechipPosition(1, 2, 9), QSize(24, 24)));
+    // Hovering a chip without a hint, or another seat's, shows no landing.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(view->image_p(1, 2), &leave);
+    QCoreApplication::sendEvent(view->image_p(1, 4), &enter);
+    QCoreApplication::sendEvent(view->image_p(2, 2), &enter);
+    QCOMPARE(overlay.hovered(), 0);
+    overlay.clearHints();
+    QVERIFY(overlay.isHidden());
 }
 
 QTEST_MAIN(TestBoardView)

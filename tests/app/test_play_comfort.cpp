@@ -1,0 +1,266 @@
+// The play comforts through the real window, the real host and loopback
+// sockets: a whole solo game played with keys only while the chat input has
+// the focus, guided by the hints; its record saved and replayed from the
+// menu; the dice figures beside it; and the menu's mnemonics and switches.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "chip_animation.h"
+#include "dice.h"
+#include "hint_overlay.h"
+#include "record_viewer.h"
+#include "rules.h"
+#include "tchat.h"
+#include "tdicestats.h"
+#include "tserver.h"
+
+namespace {
+class FileDialogs : public Dialogs {
+public:
+    QStringList shown;
+    QString file; // what the file chooser "chooses"
+    void message(QWidget*, const QString& text) override { shown.append(text); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return file; }
+    QString openFileName(QWidget*, const QString&) override { return file; }
+};
+
+void ctrl(QWidget* w, Qt::Key key) {
+    QTest::keyClick(w, key, Qt::ControlModifier);
+}
+
+struct Solo {
+    explicit Solo(unsigned seed) : dice(seed) {
+        server.setDiceSource(&dice);
+        you.startHost = [this] {
+            server.setListening(true, "0");
+            return server.listeningPort();
+        };
+        you.setDialogs(&dialogs);
+        you.settingsFolder = dir.path();
+    }
+    bool seated() {
+        you.show();
+        you.activateWindow();
+        if (!QTest::qWaitForWindowActive(&you)) return false;
+        if (!QTest::qWaitFor([&] { return you.loggedin && you.settingsRead; }, 5000)) return false;
+        if (!QTest::qWaitFor([&] { return server.botdelay == 1000; }, 5000)) return false;
+        server.botdelay = 5;
+        return true;
+    }
+    QString ini() const {
+        QFile f(dir.filePath("korvanlobby.ini"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()) : QString();
+    }
+
+    TServer server;
+    rules::SeededDice dice;
+    QTemporaryDir dir;
+    FileDialogs dialogs;
+    Tchat you{{}};
+};
+} // namespace
+
+class TestPlayComfort : public QObject {
+    Q_OBJECT
+private slots:
+    void wholeGameByKeysThenRecordAndFigures();
+    void keysDoNothingOutOfTurn();
+    void menuMnemonicsAndSwitches();
+};
+
+void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
+    Solo t(4242);
+    Tchat& you = t.you;
+    QVERIFY(t.seated());
+    you.mychat->setFocus();
+    QTRY_VERIFY(you.mychat->hasFocus());
+
+    ctrl(you.mychat, Qt::Key_G);
+    QTRY_VERIFY(t.server.game.gameon());
+    int rolls = 0, moves = 0, hinted = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (t.server.game.gameon() && clock.elapsed() < 150000) {
+        QVERIFY2(you.mychat->hasFocus(), "the keys took the focus from the chat input");
+        const board::BoardModel& m = you.turnflow->model();
+        if (!you.view->button_roll->isHidden()) {
+            ctrl(you.mychat, Qt::Key_R);
+            ++rolls;
+        } else if (m.whoseturn == 1 && m.pending[0] > 0) {
+            // The player reads the glow: the hints name exactly the chips the
+            // host would take, and the first of them is moved by its key.
+            const auto& hints = you.hintoverlay->hints();
+            QCOMPARE(you.hintoverlay->isVisible(), !hints.empty());
+            QCOMPARE(int(rules::legalChips(t.server.game.chips(1), m.pending[0])) != 0,
+                     !hints.empty());
+            if (hints.empty()) { // the host passes the turn on its own
+                QTest::qWait(5);
+                continue;
+            }
+            for (const board::Hint& h : hints)
+                QVERIFY(rules::checkmove(t.server.game.chips(1), h.chip, m.pending[0]) ==
+                        rules::MoveError::None);
+            ++hinted;
+            ctrl(you.mychat, Qt::Key(Qt::Key_0 + hints.front().chip));
+            ++moves;
+            // Spent: the glow goes until the host has answered.
+            QVERIFY(you.hintoverlay->isHidden());
+        }
+        QTest::qWait(5);
+    }
+    QVERIFY2(!t.server.game.gameon(), "the game played by keys did not end");
+    QTRY_VERIFY(you.view->panel_winner->isVisible());
+    QVERIFY(you.view->label_winner1->text().endsWith(" has Won the Game!"));
+    QVERIFY(rolls > 10 && moves > 5 && hinted == moves);
+    QVERIFY(t.dialogs.shown.isEmpty());
+    QTRY_VERIFY(you.queued() == 0);
+
+    // The record, saved from the menu, replays to the host's final board.
+    const QString file = t.dir.filePath("game.txt");
+    t.dialogs.file = file;
+    you.SaveGameRecord1->trigger();
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(saved.readAll());
+    QVERIFY(text.startsWith("# "));
+    const board::ReadRecord read = board::readRecord(text);
+    QCOMPARE(read.stoppedAtLine, 0);
+    QCOMPARE(read.games.size(), std::size_t(1));
+    const board::Squares end = board::replay(read.games[0]).back();
+    for (int seat = 1; seat <= 2; ++seat)
+        for (int chip = 1; chip <= 7; ++chip)
+            QCOMPARE(end[seat - 1][chip - 1], int(t.server.game.chips(seat)[chip - 1]));
+
+    // Opened in the viewer: stepping to the end shows the same board, and the
+    // running game's board is left as it was.
+    you.OpenGameRecord1->trigger();
+    board::Trecordviewer* viewer = you.recordviewer;
+    QVERIFY(viewer && viewer->isVisible());
+    QCOMPARE(viewer->step(), 0);
+    viewer->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), viewer);
+    QTest::keyClick(viewer, Qt::Key_End);
+    QCOMPARE(viewer->step(), viewer->steps());
+    QTest::keyClick(viewer, Qt::Key_Left);
+    QCOMPARE(viewer->step(), viewer->steps() - 1);
+    QTest::keyClick(viewer, Qt::Key_Right);
+    QCOMPARE(viewer->shown(), end);
+    QVERIFY(viewer->view->panel_winner->isVisible());
+    QVERIFY(viewer->label_problem->text().isEmpty());
+    you.chipanimator->finishAll();
+    for (int seat = 1; seat <= 2; ++seat)
+        for (int chip = 1; chip <= 7; ++chip) {
+            const int q = t.server.game.chips(seat)[chip - 1];
+            QCOMPARE(viewer->view->image_p(seat, chip)->pos(),
+                     board::placechipPosition(seat, chip, q));
+            QCOMPARE(you.view->image_p(seat, chip)->pos(), board::placechipPosition(seat, chip, q));
+        }
+    viewer->stepStart();
+    for (int chip = 1; chip <= 7; ++chip)
+        QCOMPARE(you.turnflow->model().seatboards[0].chips[chip - 1],
+                 int(t.server.game.chips(1)[chip - 1]));
+
+    // The dice figures counted every throw the record holds.
+    you.DiceStatistics1->trigger();
+    QVERIFY(you.dicestatswindow && you.dicestatswindow->isVisible());
+    const int throws = int(read.games[0].turns.size());
+    QCOMPARE(you.dicestats.total(0), throws);
+    int ownThrows = 0;
+    for (const board::TurnRecord& turn : read.games[0].turns)
+        ownThrows += turn.seat == 1;
+    QCOMPARE(you.dicestats.total(1), ownThrows);
+    QTableWidget* grid = you.dicestatswindow->grid;
+    QCOMPARE(grid->item(5, 3)->text(), QString::number(throws));
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("You"));
+    QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Klot"));
+    QCOMPARE(grid->item(2, 4)->text(), QStringLiteral("37.5 %"));
+    QVERIFY(you.dicestatswindow->label_test[2]->text().contains("p = "));
+
+    // A damaged copy opens as far as it is whole and says where it stopped.
+    QFile cut(file);
+    QVERIFY(cut.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    cut.write(text.left(text.size() / 2).toUtf8());
+    cut.close();
+    you.OpenGameRecord1->trigger();
+    QVERIFY(viewer->label_problem->text().startsWith("The record stops at line "));
+    viewer->stepEnd();
+    QVERIFY(viewer->steps() > 0 && viewer->steps() < throws);
+}
+
+void TestPlayComfort::keysDoNothingOutOfTurn() {
+    Solo t(9);
+    Tchat& you = t.you;
+    QVERIFY(t.seated());
+    you.mychat->setFocus();
+    // Before a game: no roll, no move, nothing sent that the host answers.
+    ctrl(you.mychat, Qt::Key_R);
+    ctrl(you.mychat, Qt::Key_1);
+    QTest::qWait(50);
+    QVERIFY(!t.server.game.gameon());
+    QVERIFY(you.view->label_error->text().isEmpty());
+    ctrl(you.mychat, Qt::Key_G);
+    QTRY_VERIFY(!you.view->button_roll->isHidden());
+    // A chip key before the roll does nothing, like a click would.
+    ctrl(you.mychat, Qt::Key_3);
+    QVERIFY(!you.view->button_roll->isHidden());
+    QVERIFY(you.hintoverlay->isHidden());
+    ctrl(you.mychat, Qt::Key_R);
+    QVERIFY(you.view->button_roll->isHidden());
+    // Escape leaves the chat input for the transcript.
+    QTest::keyClick(you.mychat, Qt::Key_Escape);
+    QVERIFY(you.mainchat->hasFocus());
+    QVERIFY(t.dialogs.shown.isEmpty());
+}
+
+void TestPlayComfort::menuMnemonicsAndSwitches() {
+    Solo t(3);
+    Tchat& you = t.you;
+    // Every command has a mnemonic, and no two in one menu share it.
+    std::function<void(QMenu*)> check = [&](QMenu* menu) {
+        QString letters;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            const QString text = a->text();
+            const auto amp = text.indexOf('&');
+            QVERIFY2(amp >= 0 && amp + 1 < text.size(), qPrintable(text));
+            const QChar c = text[amp + 1].toLower();
+            QVERIFY2(!letters.contains(c), qPrintable(text));
+            letters += c;
+            if (a->menu()) check(a->menu());
+        }
+    };
+    for (QAction* top : you.menuBar()->actions())
+        check(top->menu());
+    for (QMenu* menu : {you.popup_chat, you.popup_mychat, you.popup_kick})
+        check(menu);
+    QCOMPARE(you.StartGame1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    QVERIFY(t.seated());
+    QVERIFY(you.ShowHints1->isChecked() && you.AnimateChips1->isChecked());
+    QVERIFY(you.chipanimator->enabled());
+    you.ShowHints1->trigger();
+    QVERIFY(t.ini().contains("Showhints=false"));
+    you.AnimateChips1->trigger();
+    QVERIFY(t.ini().contains("Animatechips=false"));
+    QVERIFY(!you.chipanimator->enabled());
+    // Hints off: a roll of the own turn shows no glow.
+    ctrl(&you, Qt::Key_G);
+    QTRY_VERIFY(!you.view->button_roll->isHidden());
+    ctrl(&you, Qt::Key_R);
+    QTRY_VERIFY(you.turnflow->model().pending[0] > 0 || you.turnflow->model().whoseturn != 1);
+    QVERIFY(you.hintoverlay->isHidden());
+    // Read back at the next login.
+    Tchat again({});
+    again.settingsFolder = t.dir.path();
+    again.loadinifile();
+    QVERIFY(!again.ShowHints1->isChecked());
+    QVERIFY(!again.AnimateChips1->isChecked());
+    QVERIFY(!again.chipanimator->enabled());
+}
+
+QTEST_MAIN(TestPlayComfort)
+#include "test_play_comfort.moc"
