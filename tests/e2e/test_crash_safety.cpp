@@ -2,6 +2,7 @@
 // and again at random moments: each file must always be one whole version,
 // never a mixture or a stump.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -42,7 +43,15 @@ void TestCrashSafety::killedWhileWriting() {
         QProcess writer;
         writer.start(QStringLiteral(KELVOA_CRASH_WRITER), {work.path()});
         QVERIFY(writer.waitForStarted(5000));
-        QTest::qWait(int(rng.bounded(5, 60)));
+        // Kill within the next few rounds, however long a round takes here
+        // (a sanitized build writes far slower).
+        QElapsedTimer timer;
+        QVERIFY(writer.waitForReadyRead(10000));
+        timer.start();
+        writer.readAll();
+        QVERIFY(writer.waitForReadyRead(10000));
+        const qint64 perRound = qMax<qint64>(1, timer.elapsed());
+        QTest::qWait(int(rng.bounded(qint64(0), 3 * perRound)));
         ::kill(pid_t(writer.processId()), SIGKILL);
         QVERIFY(writer.waitForFinished(5000));
         QFile s(Settings(work.path()).filePath()), t(work.filePath(tallyfile::FileName));
