@@ -182,6 +182,16 @@ bool TranscriptView::addLine(const QString& text, ColorValue color) {
     for (const Piece& p : line->body)
         if (p.kind == Piece::Link) linktable_.append(p.text);
     render(lines_.last(), links);
+    if (lines_.size() > MaxLines + TrimBatch) {
+        lines_.remove(0, lines_.size() - MaxLines);
+        // Links are numbered in the order they stand; renumber what is left.
+        linktable_.clear();
+        for (const TranscriptLine& l : std::as_const(lines_))
+            for (const Piece& p : l.body)
+                if (p.kind == Piece::Link) linktable_.append(p.text);
+        relayout();
+        return true;
+    }
     scrollAfterAdd(previous);
     return true;
 }

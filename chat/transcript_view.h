@@ -41,6 +41,12 @@ public:
     static constexpr int Margin = 5;
     static constexpr int SmileyWidth = 17;
     static constexpr int SmileyHeight = 16;
+    // The transcript keeps the newest lines only: a long session, or a peer
+    // flooding chat, must not make every new line cost more. Older lines go
+    // a batch at a time, so the cost of renumbering is spread thin.
+    static constexpr int MaxLines = 1000;
+    static constexpr int TrimBatch = 100;
+    int lineCount() const { return int(lines_.size()); }
 
     explicit TranscriptView(QWidget* parent = nullptr);
 

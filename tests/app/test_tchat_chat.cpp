@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +77,7 @@ private slots:
     void chatTextIsNeverMarkup();
     void linksAndSmileys();
     void scrollOffAndClear();
+    void floodKeepsTranscriptBounded();
     void textSize();
     void enterSends_data();
     void enterSends();
@@ -251,6 +253,33 @@ void TestTchatChat::linksAndSmileys() {
     QCOMPARE(
         QApplication::clipboard()->text(),
         QStringLiteral("Dee chats:  see www.example.com and HTTP://Example.org/a   ftp://x.y "));
+}
+
+// A peer that changes colour on every line for a long time: the transcript
+// keeps its newest lines, each line costs no more than the first ones did,
+// and the links that remain open their own addresses.
+void TestTchatChat::floodKeepsTranscriptBounded() {
+    const int total = chat::TranscriptView::MaxLines * 3;
+    QElapsedTimer clock;
+    qint64 first = 0;
+    for (int i = 0; i < total; ++i) {
+        if (i == 200) first = clock.restart();
+        if (i == 0) clock.start();
+        chat->chatrecieved(QStringLiteral("4+Dee chats: line %1 www.site%1.com|$00%2")
+                               .arg(i)
+                               .arg(i % 0xFFFFFF, 6, 16, QLatin1Char('0')));
+    }
+    const qint64 rest = clock.elapsed();
+    QVERIFY(chat->mainchat->lineCount() <=
+            chat::TranscriptView::MaxLines + chat::TranscriptView::TrimBatch);
+    QVERIFY(chat->mainchat->document()->blockCount() <= chat->mainchat->lineCount());
+    // The later 2 800 lines took no more than ten times as long per line as
+    // the first 200.
+    QVERIFY2(rest / (total - 200.0) < 10 * (first / 200.0) + 2,
+             qPrintable(QStringLiteral("%1 ms then %2 ms").arg(first).arg(rest)));
+    const int n = chat->mainchat->linkcounter();
+    chat->mainchat->openLink(n);
+    QCOMPARE(opener.opened.last(), QStringLiteral("http://www.site%1.com").arg(total - 1));
 }
 
 void TestTchatChat::scrollOffAndClear() {
