@@ -46,6 +46,9 @@ struct SettingsValues {
     BotSpeedItem botSpeedItem = BotSpeedItem::Normal;
     bool playSounds = true;
     bool chatterSounds = true;
+    // The computer's level: 0 "Klot", 1 "Strong", 2 "Perfect"; anything else reads as 0.
+    int botSkill = 0;
+    bool showChances = false;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.

@@ -46,6 +46,8 @@ private slots:
     void ignoredRequests();
     void botspeedFromHostingUserOnly_data();
     void botspeedFromHostingUserOnly();
+    void botskillFromHostingUserOnly_data();
+    void botskillFromHostingUserOnly();
     void computerIdleBeforeBotspeed();
     void computerTakesOver_data();
     void computerTakesOver();
@@ -356,6 +358,33 @@ void TestTServerGame::botspeedFromHostingUserOnly() {
     clients[static_cast<unsigned>(sender - 1)]->send(message);
     settle();
     QCOMPARE(server->botdelay, botdelay);
+}
+
+void TestTServerGame::botskillFromHostingUserOnly_data() {
+    QTest::addColumn<int>("sender");
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<int>("botskill");
+    QTest::newRow("hosting user, Strong") << 1 << QByteArray("CMD_botskill+1+1+") << 1;
+    QTest::newRow("hosting user, Perfect") << 1 << QByteArray("CMD_botskill+1+2+") << 2;
+    QTest::newRow("seat 2") << 2 << QByteArray("CMD_botskill+2+2+") << 0;
+    QTest::newRow("seat 2 as 1") << 2 << QByteArray("CMD_botskill+1+2+") << 0;
+    QTest::newRow("beyond the levels") << 1 << QByteArray("CMD_botskill+1+3+") << 0;
+    QTest::newRow("negative") << 1 << QByteArray("CMD_botskill+1+-1+") << 0;
+    QTest::newRow("not a number") << 1 << QByteArray("CMD_botskill+1+strong+") << 0;
+    QTest::newRow("no level") << 1 << QByteArray("CMD_botskill+1+") << 0;
+}
+
+void TestTServerGame::botskillFromHostingUserOnly() {
+    QFETCH(int, sender);
+    QFETCH(QByteArray, message);
+    QFETCH(int, botskill);
+    QVERIFY(login("Alice", 1) && login("Bob", 2));
+    QCOMPARE(server->botlevel, 0); // a host never told plays Klot
+    clients[static_cast<unsigned>(sender - 1)]->send(message);
+    // The host keeps serving: the next request is handled as usual.
+    clients[0]->send("CMD_botspeed+1+500+");
+    QTRY_COMPARE(server->botdelay, 500);
+    QCOMPARE(server->botlevel, botskill);
 }
 
 void TestTServerGame::computerIdleBeforeBotspeed() {
