@@ -62,6 +62,7 @@ void Tchat::dispatch(const QString& message) {
         }
     }
     updateGiveButton();
+    updateChances();
     ++handledCount;
 }
 

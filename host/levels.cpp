@@ -182,10 +182,13 @@ double chance(const Position& pos, int seat, int mover, int points, const solver
     if (rules::checkforwin(pos.of(rules::otherSeat(seat)))) return 0.0;
     double v;
     if (rules::isPoints(points)) {
-        const auto [chip, best] = bestMove(pos, mover, points, 1, table);
-        v = chip ? best : 1.0 - node(pos, rules::otherSeat(mover), 1, table);
+        const auto [chip, best] = bestMove(pos, mover, points, 0, table);
+        v = chip ? best : 1.0 - node(pos, rules::otherSeat(mover), 0, table);
     } else {
-        v = node(pos, mover, 1, table);
+        // The evaluation itself, not a search: a search ending on the other
+        // seat's throw would judge the same board differently from one
+        // ending on ours, and the bar would flicker between them.
+        v = node(pos, mover, 0, table);
     }
     return seat == mover ? v : 1.0 - v;
 }

@@ -59,11 +59,11 @@ void TestTchatWindow::menuItems() {
     for (QAction* top : chat.menuBar()->actions())
         for (QAction* a : top->menu()->actions())
             captions << a->text();
-    QCOMPARE(captions,
-             (QStringList{"Start Game", "Exit", "Play Sounds", "Play Chatter Sounds", "Turn Sound",
-                          "Bot Speed", "Text Color", "Text Size", "Scroll Chat Off",
-                          "Clear Main Chat", "Reset Screen Location", "Just Watch", "View Tally",
-                          "Spy List", "Phrase List", "Content", "About"}));
+    QCOMPARE(captions, (QStringList{"Start Game", "Exit", "Play Sounds", "Play Chatter Sounds",
+                                    "Turn Sound", "Bot Speed", "Bot Skill", "Show Chances",
+                                    "Text Color", "Text Size", "Scroll Chat Off", "Clear Main Chat",
+                                    "Reset Screen Location", "Just Watch", "View Tally", "Spy List",
+                                    "Phrase List", "Content", "About"}));
     QVERIFY(chat.PlaySounds1->isChecked());
     QVERIFY(!chat.PlayChatterSounds1->isChecked());
     QVERIFY(chat.Classic1->isChecked());

@@ -1,0 +1,91 @@
+#include "perfect_table.h"
+
+#include "levels.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+constexpr int PollMs = 250;
+// The machine stays usable for the game and everything else meanwhile.
+constexpr int SolverThreads = 2;
+
+double now() {
+    return QDateTime::currentMSecsSinceEpoch() / 1000.0;
+}
+} // namespace
+
+PerfectTable::PerfectTable(QObject* parent)
+    : QObject(parent), path(QString::fromStdString(levels::tableCachePath())) {
+    poll_.setInterval(PollMs);
+    connect(&poll_, &QTimer::timeout, this, &PerfectTable::poll);
+}
+
+PerfectTable::~PerfectTable() {
+    cancel_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void PerfectTable::ensure() {
+    if (levels::perfectTable() || worker_.joinable()) return;
+    cancel_ = false;
+    done_ = false;
+    ok_ = false;
+    solving_ = false;
+    fraction_ = 0;
+    buildingAnnounced_ = false;
+    startedAt_ = now();
+    const std::string file = QDir::toNativeSeparators(path).toStdString();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const int cover = minHomeSum;
+    emit loading();
+    worker_ = std::thread([this, file, cover] {
+        solver::LoadError error = solver::LoadError::None;
+        std::shared_ptr<solver::Table> table = solver::load(file, &error, cover);
+        if (!table) {
+            // Missing, damaged, foreign or for other rules: solve it again.
+            solving_ = true;
+            table = std::make_shared<solver::Table>(cover);
+            const bool built = solver::build(
+                *table, &cancel_, [this](const solver::Progress& p) { fraction_ = p.fraction; },
+                SolverThreads);
+            if (!built) {
+                why_ = "cancelled";
+                done_ = true;
+                return;
+            }
+            if (!solver::save(*table, file)) why_ = "built, but the cache could not be written";
+        }
+        levels::publishPerfectTable(std::move(table));
+        ok_ = true;
+        done_ = true;
+    });
+    poll_.start();
+}
+
+void PerfectTable::cancel() {
+    cancel_ = true;
+}
+
+void PerfectTable::poll() {
+    if (solving_ && !buildingAnnounced_) {
+        buildingAnnounced_ = true;
+        startedAt_ = now();
+        emit building();
+    }
+    if (done_) {
+        poll_.stop();
+        worker_.join();
+        emit finished(ok_, QString::fromStdString(why_));
+        return;
+    }
+    if (!solving_) return;
+    const double f = fraction_;
+    const double spent = now() - startedAt_;
+    // Too early for the rate to mean anything.
+    const double left = f > 0.01 && spent > 2 ? spent * (1 - f) / f : -1;
+    emit progress(std::clamp(f, 0.0, 1.0), left);
+}
