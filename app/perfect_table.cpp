@@ -8,6 +8,12 @@
 
 #include <algorithm>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace {
 constexpr int PollMs = 250;
 // The machine stays usable for the game and everything else meanwhile.
@@ -43,6 +49,13 @@ void PerfectTable::ensure() {
     const int cover = minHomeSum;
     emit loading();
     worker_ = std::thread([this, file, cover] {
+#ifdef __linux__
+        // Below the window's thread, so the game's messages keep their pace;
+        // the solver's own threads inherit it.
+        // Never raises it, when the whole program already runs lower.
+        const auto self = static_cast<id_t>(syscall(SYS_gettid));
+        setpriority(PRIO_PROCESS, self, std::max(10, getpriority(PRIO_PROCESS, self)));
+#endif
         solver::LoadError error = solver::LoadError::None;
         std::shared_ptr<solver::Table> table = solver::load(file, &error, cover);
         if (!table) {

@@ -21,15 +21,15 @@ constexpr std::array<double, 5> Weight{1 / 16.0, 4 / 16.0, 6 / 16.0, 4 / 16.0, 1
 void seatFeatures(const Position& pos, int seat, Features& x, double sign) {
     const rules::Chips& own = pos.of(seat);
     const rules::Chips& other = pos.of(rules::otherSeat(seat));
-    double home = 0, travel = 0, onBoard = 0, exposed = 0, middle = 0, late = 0, risk = 0;
+    double atStart = 0, travel = 0, onBoard = 0, exposed = 0, middle = 0, late = 0, risk = 0;
     for (std::uint8_t q : own) {
-        if (q == Home) {
-            ++home;
+        travel += q;
+        if (q == Home) continue;
+        if (q == rules::Start) {
+            ++atStart;
             continue;
         }
-        if (q == rules::Start) continue;
         ++onBoard;
-        travel += q;
         if (q == 8) ++middle;
         if (q >= 13) ++late;
         if (!rules::isCaptureSquare(q)) continue;
@@ -46,7 +46,7 @@ void seatFeatures(const Position& pos, int seat, Features& x, double sign) {
                 }
         risk += hit * q;
     }
-    x[1] += sign * home;
+    x[1] += sign * atStart;
     x[2] += sign * travel / Home;
     x[3] += sign * onBoard;
     x[4] += sign * exposed;
@@ -173,7 +173,7 @@ int choose(Level level, const Position& pos, int seat, int points, const solver:
     }
     // Within the table every successor is covered, and the first lookup
     // answers; before it the search reaches the table wherever it can.
-    return bestMove(pos, seat, points, StrongDepth - 1, table).first;
+    return bestMove(pos, seat, points, PerfectDepth - 1, table).first;
 }
 
 double chance(const Position& pos, int seat, int mover, int points, const solver::Table* table) {

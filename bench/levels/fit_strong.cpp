@@ -33,6 +33,17 @@ int main(int argc, char** argv) {
         xs.push_back(levels::features(table->layout().position(idx), 1));
         ys.push_back(table->values()[idx] / double(solver::Quantum));
     }
+    for (int i = 0; i < FeatureCount; ++i) {
+        double sx = 0, sy = 0, sxx = 0, sxy = 0, syy = 0;
+        const double n = double(xs.size());
+        for (std::size_t k = 0; k < xs.size(); ++k) {
+            const double a = xs[k][static_cast<unsigned>(i)], b = ys[k];
+            sx += a, sy += b, sxx += a * a, sxy += a * b, syy += b * b;
+        }
+        const double cov = sxy / n - sx / n * sy / n, vx = sxx / n - sx / n * sx / n;
+        std::printf("feature %d: mean %.3f, correlation with the exact value %.3f\n", i, sx / n,
+                    vx > 0 ? cov / std::sqrt(vx * (syy / n - sy / n * sy / n)) : 0.0);
+    }
     Features w{};
     for (int iter = 0; iter < 25; ++iter) {
         double g[FeatureCount]{}, h[FeatureCount][FeatureCount + 1]{};

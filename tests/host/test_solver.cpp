@@ -1,5 +1,6 @@
 // The exact solver on endgames small enough to check by hand, the position
 // index it stands on, and the cache file's header refusing what it must.
+#include "levels.h"
 #include "solver.h"
 
 #include <QTemporaryDir>
@@ -38,6 +39,7 @@ private slots:
     void endgameValues();
     void indexRoundTrip();
     void indexRefusesImpossiblePositions();
+    void levelsChoose();
     void cacheFile();
     void cacheRejects_data();
     void cacheRejects();
@@ -100,6 +102,39 @@ void TestSolver::indexRefusesImpossiblePositions() {
     QVERIFY(L.index(p, 1) != NoIndex);               // but a rosette holds both
     QCOMPARE(L.index(endgame(Home, 3), 1), NoIndex); // the game is over
     QCOMPARE(Layout(12).index(endgame(3, 3), 2), Layout(12).index(endgame(3, 3), 1));
+}
+
+void TestSolver::levelsChoose() {
+    using levels::Level;
+    // Seat 1 with 3 points: its chip on 1 may reach the rosette 4, its chip
+    // on 6 may send back seat 2's chip on 9; both throw again.
+    Position p;
+    p.of(1) = {1, 6, 0, 0, 0, 0, 0};
+    p.of(2) = {9, 0, 0, 0, 0, 0, 0};
+    QCOMPARE(levels::choose(Level::Klot, p, 1, 3, nullptr), 1); // clears the entry square
+    const int strong = levels::choose(Level::Strong, p, 1, 3, nullptr);
+    QVERIFY(strong == 1 || strong == 2);
+    // Chips standing together give the same move: the lowest is named.
+    p.of(1) = {0, 6, 0, 8, 8, 0, 0};
+    QCOMPARE(levels::choose(Level::Strong, p, 1, 1, nullptr) % 3, 1); // chip 1 enters or 4 moves
+    p.of(1) = {1, 6, 0, 0, 0, 0, 0};
+    // Nothing to move, or nonsense asked: no chip.
+    QCOMPARE(levels::choose(Level::Strong, p, 1, 0, nullptr), 0);
+    QCOMPARE(levels::choose(Level::Strong, p, 1, 2 + 3, nullptr), 0);
+    QCOMPARE(levels::choose(Level::Perfect, p, 3, 1, nullptr), 0);
+    // Within the table Perfect follows the exact values: from 14 and 15 with
+    // one point, stepping 14 to 15 is impossible, so 15 bears off and wins.
+    Position end;
+    end.of(1) = {Home, Home, Home, Home, Home, 14, 15};
+    end.of(2) = {Home, Home, Home, Home, Home, Home, 3};
+    static Table two = [] {
+        Table t(11);
+        build(t, nullptr, {}, 2, 1e-6);
+        return t;
+    }();
+    QCOMPARE(levels::choose(Level::Perfect, end, 1, 1, &two), 7);
+    QCOMPARE(levels::chance(end, 1, 1, -1, &two), two.value(end, 1));
+    QCOMPARE(levels::chance(end, 2, 1, -1, &two), 1.0 - two.value(end, 1));
 }
 
 void TestSolver::cacheFile() {
