@@ -42,6 +42,7 @@ void PerfectTable::ensure() {
     ok_ = false;
     solving_ = false;
     fraction_ = 0;
+    secondsLeft_ = -1;
     buildingAnnounced_ = false;
     startedAt_ = now();
     const std::string file = QDir::toNativeSeparators(path).toStdString();
@@ -63,7 +64,11 @@ void PerfectTable::ensure() {
             solving_ = true;
             table = std::make_shared<solver::Table>(cover);
             const bool built = solver::build(
-                *table, &cancel_, [this](const solver::Progress& p) { fraction_ = p.fraction; },
+                *table, &cancel_,
+                [this](const solver::Progress& p) {
+                    fraction_ = p.fraction;
+                    secondsLeft_ = p.secondsLeft;
+                },
                 SolverThreads);
             if (!built) {
                 why_ = "cancelled";
@@ -97,8 +102,7 @@ void PerfectTable::poll() {
     }
     if (!solving_) return;
     const double f = fraction_;
-    const double spent = now() - startedAt_;
-    // Too early for the rate to mean anything.
-    const double left = f > 0.01 && spent > 2 ? spent * (1 - f) / f : -1;
+    // Too early for the pace to mean anything.
+    const double left = now() - startedAt_ > 2 ? secondsLeft_.load() : -1;
     emit progress(std::clamp(f, 0.0, 1.0), left);
 }

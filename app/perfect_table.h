@@ -47,6 +47,7 @@ private:
     std::atomic<bool> ok_{false};
     std::atomic<bool> solving_{false};
     std::atomic<double> fraction_{0};
+    std::atomic<double> secondsLeft_{-1};
     bool buildingAnnounced_ = false;
     std::string why_;
     double startedAt_ = 0;

@@ -475,14 +475,23 @@ bool build(Table& table, const std::atomic<bool>* cancel,
             groups.push_back(g);
         }
 
+    // The time left is estimated from the latest sweep's pace per position,
+    // scaled by the chips in play (more chips, more moves to weigh), times
+    // the sweeps that layers have needed so far.
+    auto inPlay = [](const Group& g) {
+        return double(2 * ChipCount - g.layers[0].first - g.layers[0].second);
+    };
     Sweeper sw(L, values);
     Progress prog;
     std::uint64_t statesSolved = 0, weightedSweeps = 0;
+    double rate = 0; // seconds per position and sweep, per chip in play
     auto lastReport = Clock::now();
-    for (const Group& g : groups) {
+    for (std::size_t gi = 0; gi < groups.size(); ++gi) {
+        const Group& g = groups[gi];
         sw.begin(g);
         int sweepsHere = 0;
         for (;;) {
+            const auto sweepStarted = Clock::now();
             std::atomic<std::uint64_t> statesDone{0};
             std::vector<double> change(static_cast<unsigned>(threads), 0.0);
             auto run = [&](int part) {
@@ -510,6 +519,16 @@ bool build(Table& table, const std::atomic<bool>* cancel,
                             (double(statesSolved) +
                              double(g.states) * std::min(0.99, (sweepsHere + inSweep) / expect)) /
                             double(std::max<std::uint64_t>(1, L.size()));
+                        if (rate > 0) {
+                            double work = double(g.states) * inPlay(g) *
+                                          std::max(0.5, expect - sweepsHere - inSweep);
+                            for (std::size_t k = gi + 1; k < groups.size(); ++k)
+                                work += double(groups[k].states) * inPlay(groups[k]) * avg;
+                            p.secondsLeft = work * rate;
+                            const double spent =
+                                std::chrono::duration<double>(Clock::now() - started).count();
+                            p.fraction = spent / (spent + p.secondsLeft);
+                        }
                         report(p);
                     }
                 });
@@ -522,6 +541,10 @@ bool build(Table& table, const std::atomic<bool>* cancel,
             if (cancel && cancel->load()) return false;
             ++sweepsHere;
             ++prog.sweeps;
+            // Tiny layers say little about the pace of the big ones.
+            if (g.states >= 10000)
+                rate = std::chrono::duration<double>(Clock::now() - sweepStarted).count() /
+                       (double(g.states) * inPlay(g));
             prog.lastChange = *std::max_element(change.begin(), change.end());
             // Values are floats while they converge: a few ulps of wobble is
             // the floor, so no epsilon below that can stop the sweeps.
@@ -535,6 +558,7 @@ bool build(Table& table, const std::atomic<bool>* cancel,
     table.buildSeconds = std::chrono::duration<double>(Clock::now() - started).count();
     if (report) {
         prog.fraction = 1.0;
+        prog.secondsLeft = 0;
         report(prog);
     }
     return true;

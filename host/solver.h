@@ -103,8 +103,9 @@ private:
 };
 
 struct Progress {
-    double fraction = 0; // 0..1, an estimate
-    int sweeps = 0;      // sweeps done, over all layers
+    double fraction = 0;     // 0..1, of the expected time
+    double secondsLeft = -1; // negative while unknown
+    int sweeps = 0;          // sweeps done, over all layers
     double lastChange = 0;
 };
 
