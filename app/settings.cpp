@@ -123,6 +123,10 @@ SettingsValues Settings::load() const {
         v.botSpeedItem = BotSpeedItem::Normal;
     }
 
+    v.botSkill = readInt(ini, "Botskill", 0);
+    if (v.botSkill < 0 || v.botSkill > 2) v.botSkill = 0;
+    v.showChances = ini.value(Section, "Showchances") == QLatin1String("true");
+
     // Only the exact text switches a sound off; "False" or "0" leave it on.
     v.playSounds = ini.value(Section, "Playsounds") != QLatin1String("false");
     v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
@@ -148,6 +152,8 @@ bool Settings::save(const SettingsValues& v) const {
     ini.setValue(Section, "ChatterSounds", text(v.chatterSounds));
     ini.setValue(Section, "Showhints", text(v.showHints));
     ini.setValue(Section, "Animatechips", text(v.animateChips));
+    ini.setValue(Section, "Botskill", QString::number(v.botSkill));
+    ini.setValue(Section, "Showchances", text(v.showChances));
     return ini.commit();
 }
 

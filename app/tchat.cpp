@@ -62,6 +62,7 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     buildMenu();
     buildPanel();
     wireSettingsMenu();
+    wirePerfectTable();
     wireChat();
     link_ = std::make_unique<TchatLink>(*this);
     turnflow = new board::TurnFlow(*view, *link_, this);
@@ -147,6 +148,20 @@ void Tchat::buildMenu() {
         speedGroup->addAction(a);
     }
     Normal1->setChecked(true);
+
+    QMenu* skill = options->addMenu(QStringLiteral("Bot Skill"));
+    auto* skillGroup = new QActionGroup(this);
+    Klot1 = skill->addAction(QStringLiteral("Klot"));
+    Strong1 = skill->addAction(QStringLiteral("Strong"));
+    Perfect1 = skill->addAction(QStringLiteral("Perfect"));
+    for (QAction* a : {Klot1, Strong1, Perfect1}) {
+        a->setCheckable(true);
+        skillGroup->addAction(a);
+    }
+    Klot1->setChecked(true);
+    ShowChances1 = options->addAction(QStringLiteral("Show Chances"));
+    ShowChances1->setCheckable(true);
+    ShowChances1->setChecked(false);
 
     TextColor1 = options->addAction(QStringLiteral("Text Color"));
     QMenu* size = options->addMenu(QStringLiteral("Text Size"));

@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "board_view.h"
+#include "chances_bar.h"
 #include "chat_seams.h"
 #include "client_link.h"
 #include "dialogs.h"
@@ -29,8 +30,10 @@
 #include "game_record.h"
 #include "named_lock.h"
 #include "restart.h"
+#include "perfect_table.h"
 #include "settings.h"
 #include "sound_player.h"
+#include "tprogress.h"
 #include "transcript_view.h"
 #include "tsock.h"
 #include "turn_flow.h"
@@ -145,6 +148,10 @@ public:
     QAction* Slow1;
     QAction* Normal1;
     QAction* Fast1;
+    QAction* Klot1; // Bot Skill
+    QAction* Strong1;
+    QAction* Perfect1;
+    QAction* ShowChances1;
     QAction* TextColor1;
     QAction* TextSize[4];
     QAction* ScrollChatOff1;
@@ -237,6 +244,16 @@ public:
     // Writes the settings with these window bounds instead of the current ones.
     void saveinifile(const WindowBounds& b);
     void setBotSpeed(BotSpeedItem item);
+    // 0 Klot, 1 Strong, 2 Perfect: checks the item, tells the host, saves,
+    // and for "Perfect" gets its table ready.
+    void setBotSkill(int level);
+    int botskill = 0;
+
+    // ---- the "Perfect" table and the chances beside the board ----
+    PerfectTable* perfecttable = nullptr;
+    Tprogress* progresswindow = nullptr;
+    ChancesBar* chancesbar = nullptr;
+    void updateChances();
 
     // ---- play comfort: hints, gliding chips, keys, record, dice figures ----
     QAction* ShowHints1;
@@ -295,6 +312,8 @@ private:
     void showWindow(QWidget* w);
     void storeBoundsOnClose();
     void wireSettingsMenu();
+    void wirePerfectTable();
+    void sendBotSettings();
     void applyTextSize(int size);
     void buildChatInput();
     void wireChat();

@@ -65,6 +65,7 @@ void Tchat::dispatch(const QString& message) {
         afterMessage(command, rest);
     }
     updateGiveButton();
+    updateChances();
     ++handledCount;
 }
 

@@ -1,6 +1,7 @@
 // Reading and writing the player's settings, and the menu items they govern.
 #include "catalogue.h"
 #include "colortext.h"
+#include "levels.h"
 #include "tchat.h"
 
 namespace {
@@ -27,6 +28,14 @@ void Tchat::wireSettingsMenu() {
     connect(Slow1, &QAction::triggered, this, [this] { setBotSpeed(BotSpeedItem::Slow); });
     connect(Normal1, &QAction::triggered, this, [this] { setBotSpeed(BotSpeedItem::Normal); });
     connect(Fast1, &QAction::triggered, this, [this] { setBotSpeed(BotSpeedItem::Fast); });
+    connect(Klot1, &QAction::triggered, this, [this] { setBotSkill(0); });
+    connect(Strong1, &QAction::triggered, this, [this] { setBotSkill(1); });
+    connect(Perfect1, &QAction::triggered, this, [this] { setBotSkill(2); });
+    connect(ShowChances1, &QAction::triggered, this, [this](bool on) {
+        chancesbar->setVisible(on);
+        updateChances();
+        saveinifile();
+    });
     for (QAction* a : TextSize) {
         connect(a, &QAction::triggered, this, [this, a] {
             applyTextSize(a->data().toInt());
@@ -41,8 +50,74 @@ void Tchat::setBotSpeed(BotSpeedItem item) {
                                   : Normal1)
         ->setChecked(true);
     botspeed = botSpeedMenuValue(item);
-    if (loggedin) send(wire::botspeed(myseat, botspeed));
+    if (loggedin) sendBotSettings();
     saveinifile();
+}
+
+// The level always follows the pace, so a host that knows it never plays
+// anything but the chosen level, and one that does not simply ignores it.
+void Tchat::sendBotSettings() {
+    send(wire::botspeed(myseat, botspeed));
+    send(wire::botskill(myseat, botskill));
+}
+
+void Tchat::setBotSkill(int level) {
+    if (!levels::isLevel(level)) level = 0;
+    botskill = level;
+    (level == 2 ? Perfect1 : level == 1 ? Strong1 : Klot1)->setChecked(true);
+    if (loggedin) send(wire::botskill(myseat, botskill));
+    saveinifile();
+    if (level == 2) perfecttable->ensure();
+}
+
+void Tchat::wirePerfectTable() {
+    perfecttable = new PerfectTable(this);
+    progresswindow = new Tprogress(this);
+    progresswindow->hide();
+    connect(perfecttable, &PerfectTable::building, this, [this] {
+        progresswindow->setProgress(0, -1);
+        progresswindow->adjustSize();
+        progresswindow->move(frameGeometry().center() - progresswindow->rect().center());
+        showWindow(progresswindow);
+    });
+    connect(perfecttable, &PerfectTable::progress, progresswindow, &Tprogress::setProgress);
+    connect(progresswindow, &Tprogress::cancelled, perfecttable, &PerfectTable::cancel);
+    connect(perfecttable, &PerfectTable::finished, this, [this](bool ready, const QString& why) {
+        progresswindow->hide();
+        if (ready)
+            addlinetochat(QStringLiteral("0+The computer now plays \"Perfect\" where it knows "
+                                         "the exact odds."),
+                          systemcolor);
+        else
+            addlinetochat(QStringLiteral("0+No table for \"Perfect\" (%1): the computer plays "
+                                         "\"Strong\".")
+                              .arg(why),
+                          systemcolor);
+        updateChances();
+    });
+    chancesbar = new ChancesBar(panel_board);
+    chancesbar->setGeometry(board::BoardView::PanelPosition.x() + 363,
+                            board::BoardView::PanelPosition.y() + 4, 6, 290);
+    chancesbar->hide();
+}
+
+void Tchat::updateChances() {
+    if (!chancesbar || !ShowChances1->isChecked()) return;
+    const board::BoardModel& m = turnflow->model();
+    rules::Position pos;
+    for (int s = 1; s <= rules::SeatCount; ++s)
+        for (int c = 0; c < rules::ChipCount; ++c)
+            pos.of(s)[static_cast<unsigned>(c)] =
+                static_cast<std::uint8_t>(m.seat(s).chips[static_cast<unsigned>(c)]);
+    const int mover = board::boardSeat(m.whoseturn);
+    if (!rules::isSeat(mover)) {
+        chancesbar->setChance(-1);
+        return;
+    }
+    const int pending = m.pending[static_cast<unsigned>(mover - 1)];
+    const auto table = levels::perfectTable();
+    chancesbar->setExact(table && table->layout().index(pos, mover) != solver::NoIndex);
+    chancesbar->setChance(levels::chance(pos, 1, mover, pending > 0 ? pending : -1, table.get()));
 }
 
 void Tchat::applyTextSize(int size) {
@@ -68,8 +143,14 @@ void Tchat::loadinifile() {
      : v.botSpeedItem == BotSpeedItem::Fast ? Fast1
                                             : Normal1)
         ->setChecked(true);
+    botskill = levels::isLevel(v.botSkill) ? v.botSkill : 0;
+    (botskill == 2 ? Perfect1 : botskill == 1 ? Strong1 : Klot1)->setChecked(true);
     // The host paces its computer player by seat 1's choice only.
-    if (myseat == 1 && loggedin) send(wire::botspeed(myseat, botspeed));
+    if (myseat == 1 && loggedin) sendBotSettings();
+    if (botskill == 2) perfecttable->ensure();
+    ShowChances1->setChecked(v.showChances);
+    chancesbar->setVisible(v.showChances);
+    updateChances();
     PlaySounds1->setChecked(v.playSounds);
     sounds_->setPlaySounds(v.playSounds);
     PlayChatterSounds1->setChecked(v.chatterSounds);
@@ -93,6 +174,8 @@ void Tchat::saveinifile(const WindowBounds& b) {
     v.chatterSounds = PlayChatterSounds1->isChecked();
     v.showHints = ShowHints1->isChecked();
     v.animateChips = AnimateChips1->isChecked();
+    v.botSkill = botskill;
+    v.showChances = ShowChances1->isChecked();
     ++settingsWrites;
     Settings(settingsFolder).save(v);
 }

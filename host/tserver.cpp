@@ -196,6 +196,8 @@ void TServer::dispatch(int conn, const QByteArray& message) {
         kickhim(conn, f);
     else if (command == cmd::BotSpeed)
         botspeed(conn, f);
+    else if (command == cmd::BotSkill)
+        botskill(conn, f);
     else if (command == cmd::Chat)
         chat(conn, f, false);
     else if (command == cmd::Action)

@@ -75,6 +75,9 @@ public:
     rules::Game game;
     // The computer's pace in ms; 0 (until the hosting user sets it) never fires.
     int botdelay = 0;
+    // The computer's level for every seat it plays (levels::Level); "Klot"
+    // until the hosting user asks for another.
+    int botlevel = 0;
     // Seat 1's turns are taken by slot 3's user, until that user leaves.
     bool handedover = false;
 
@@ -108,6 +111,7 @@ private:
     void rolldice(int conn, wire::Fields& f);
     void movepiece(int conn, wire::Fields& f);
     void botspeed(int conn, wire::Fields& f);
+    void botskill(int conn, wire::Fields& f);
     void give3(int conn, wire::Fields& f);
     void takeBack();
     // The seat number a message carries for a seat: 3 for seat 1 handed over.

@@ -17,6 +17,7 @@
 #include "tserver.h"
 
 #include "catalogue.h"
+#include "levels.h"
 
 namespace {
 
@@ -88,6 +89,14 @@ void TServer::botspeed(int conn, wire::Fields& f) {
     if (!f.number(0, MaxBotDelayMs, ms)) return;
     // Running timers keep the pace they were started with.
     botdelay = ms;
+}
+
+void TServer::botskill(int conn, wire::Fields& f) {
+    const int sender = f.number();
+    if (sender != 1 || conn != 1) return;
+    int level = 0;
+    if (!f.number(0, levels::LevelCount - 1, level)) return;
+    botlevel = level;
 }
 
 void TServer::give3(int conn, wire::Fields& f) {
@@ -255,6 +264,15 @@ void TServer::computerroll(int seat) {
 
 void TServer::computermove(int seat) {
     if (!computerPlayed(seat)) return;
-    const int chip = game.computermove(seat);
+    int chip = 0;
+    if (botlevel == static_cast<int>(levels::Level::Klot)) {
+        chip = game.computermove(seat);
+    } else {
+        // "Perfect" plays as "Strong" until its table is there.
+        const auto table = levels::perfectTable();
+        chip = levels::choose(
+            static_cast<levels::Level>(botlevel), game.position(), seat, game.roll(seat),
+            botlevel == static_cast<int>(levels::Level::Perfect) ? table.get() : nullptr);
+    }
     if (chip != 0) moveFor(seat, chip);
 }

@@ -47,6 +47,9 @@ QByteArray kickhim(int sender, int target) {
 QByteArray botspeed(int sender, int ms) {
     return join(cmd::BotSpeed, {num(sender), num(ms)}, true);
 }
+QByteArray botskill(int sender, int level) {
+    return join(cmd::BotSkill, {num(sender), num(level)}, true);
+}
 QByteArray chat(int sender, const QString& text, const QString& colour) {
     return join(cmd::Chat, {num(sender), encode(text + '|' + colour)}, false);
 }

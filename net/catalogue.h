@@ -11,7 +11,7 @@
  * A message without '+' has no command word and is dropped, so a command is
  * always followed by '+', also when no field follows. Text is Windows-1252.
  *
- * Client to host (the host acts on the first ten only):
+ * Client to host (the host ignores give3's answers and anything unknown):
  *   CMD_logininfo+<conn>+<version>+<name>       answer to sendlogininfo
  *   CMD_startgame+<name>+                       hosting user starts a game
  *   CMD_rolldice+<seat>+                        player rolls
@@ -19,6 +19,8 @@
  *   CMD_justwatch+<seat>+1|2                    1 watch (computer plays), 2 play
  *   CMD_kickhim+<sender>+<target>+              hosting user drops a connection
  *   CMD_botspeed+<sender>+<ms>+                 computer's pace
+ *   CMD_botskill+<sender>+<level>+              computer's level 0 Klot, 1 Strong,
+ *                                               2 Perfect; sent right after botspeed
  *   CMD_chat+<sender>+<line>                    typed chat line
  *   CMD_action+<sender>+<line>                  "/me" line or phrase
  *   CMD_playasound+<sender>+wave<k>+            chatter sound 1..20
@@ -69,6 +71,7 @@ inline constexpr char MovePiece[] = "CMD_movepiece";
 inline constexpr char JustWatch[] = "CMD_justwatch";
 inline constexpr char KickHim[] = "CMD_kickhim";
 inline constexpr char BotSpeed[] = "CMD_botspeed";
+inline constexpr char BotSkill[] = "CMD_botskill";
 inline constexpr char Chat[] = "CMD_chat";
 inline constexpr char Action[] = "CMD_action";
 inline constexpr char PlayASound[] = "CMD_playasound";
@@ -111,6 +114,7 @@ QByteArray movepiece(int seat, int chip);
 QByteArray justwatch(int seat, int value);
 QByteArray kickhim(int sender, int target);
 QByteArray botspeed(int sender, int ms);
+QByteArray botskill(int sender, int level);
 QByteArray chat(int sender, const QString& text, const QString& colour);
 QByteArray action(int sender, const QString& text, const QString& colour);
 QByteArray playasound(int sender, int k);

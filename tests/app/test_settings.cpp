@@ -25,12 +25,15 @@ QString field(const SettingsValues& v, const QString& name) {
     if (name == "chatterSounds") return v.chatterSounds ? "on" : "off";
     if (name == "showHints") return v.showHints ? "on" : "off";
     if (name == "animateChips") return v.animateChips ? "on" : "off";
+    if (name == "botSkill") return QString::number(v.botSkill);
+    if (name == "showChances") return v.showChances ? "on" : "off";
     if (name == "phrases") return QStringList(v.phrases.begin(), v.phrases.end()).join('|');
     return "<unknown field>";
 }
 
 const QStringList fields{"bounds",     "turnSound",     "textSize", "textColor", "botSpeed",
-                         "playSounds", "chatterSounds", "phrases",  "showHints", "animateChips"};
+                         "playSounds", "chatterSounds", "phrases",  "showHints", "animateChips",
+                         "botSkill",   "showChances"};
 
 } // namespace
 
@@ -95,6 +98,8 @@ void TestSettings::defaults() {
     QCOMPARE(field(v, "botSpeed"), "Normal 1000");
     QCOMPARE(field(v, "playSounds"), "on");
     QCOMPARE(field(v, "chatterSounds"), "on");
+    QCOMPARE(field(v, "botSkill"), "0"); // Klot
+    QCOMPARE(field(v, "showChances"), "off");
     QCOMPARE(field(v, "phrases"), "||||||||"); // nothing replaces the initial phrases
 }
 
@@ -166,6 +171,20 @@ void TestSettings::reading_data() {
                                  << "off";
     QTest::newRow("key case") << QByteArray("PLAYSOUNDS=false\nbotSPEED=500") << "botSpeed"
                               << "Fast 500";
+    QTest::newRow("skill Strong") << QByteArray("Botskill=1") << "botSkill"
+                                  << "1";
+    QTest::newRow("skill Perfect") << QByteArray("BOTSKILL=2") << "botSkill"
+                                   << "2";
+    QTest::newRow("skill beyond") << QByteArray("Botskill=3") << "botSkill"
+                                  << "0";
+    QTest::newRow("skill negative") << QByteArray("Botskill=-1") << "botSkill"
+                                    << "0";
+    QTest::newRow("skill word") << QByteArray("Botskill=Perfect") << "botSkill"
+                                << "0";
+    QTest::newRow("chances true") << QByteArray("Showchances=true") << "showChances"
+                                  << "on";
+    QTest::newRow("chances True") << QByteArray("Showchances=True") << "showChances"
+                                  << "off";
     QTest::newRow("phrases") << QByteArray("Phrase1=Hi\nPhrase2=\nphrase9=Bye all") << "phrases"
                              << "Hi||||||||Bye all";
 }
@@ -193,7 +212,7 @@ void TestSettings::saveWritesEveryKeyInOrder() {
     QCOMPARE(fileBytes(), QByteArray("[Kelvoa]\nTextsize=12\nTextcolor=clRed\nBotspeed=500\n"
                                      "Top=20\nLeft=10\nWidth=800\nHeight=600\nTurnsound=1\n"
                                      "Playsounds=false\nChatterSounds=true\nShowhints=true\n"
-                                     "Animatechips=false\n"));
+                                     "Animatechips=false\nBotskill=0\nShowchances=false\n"));
 }
 
 void TestSettings::saveKeepsEverythingElse() {

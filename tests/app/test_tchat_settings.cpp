@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "catalogue.h"
+#include "levels.h"
 #include "raw_host.h"
 #include "recording_sound.h"
 #include "tchat.h"
@@ -25,6 +26,8 @@ private slots:
     void storedSettingsApplyOnOwnSeat();
     void botSpeedIsSentWhenLoggedIn();
     void soundSwitchesAndTurnSound();
+    void perfectTableCancelledThenBuilt();
+    void chancesFollowTheGame();
 };
 
 void TestTchatSettings::menuChoicesPersistAcrossRestart() {
@@ -113,8 +116,21 @@ void TestTchatSettings::botSpeedIsSentWhenLoggedIn() {
     host.send(wire::newplayerinfo(1, "Tester"));
     // Seat 1 tells the host its pace as soon as its settings are read.
     QCOMPARE(host.waitForPrefix("CMD_botspeed"), QByteArray("CMD_botspeed+1+1000+"));
+    // ... and right after it the level, Klot when nothing was chosen.
+    QCOMPARE(host.waitForPrefix("CMD_"), QByteArray("CMD_botskill+1+0+"));
     chat.Fast1->trigger();
     QCOMPARE(host.waitForPrefix("CMD_botspeed"), QByteArray("CMD_botspeed+1+500+"));
+    QCOMPARE(host.waitForPrefix("CMD_"), QByteArray("CMD_botskill+1+0+"));
+    chat.Strong1->trigger();
+    QCOMPARE(host.waitForPrefix("CMD_"), QByteArray("CMD_botskill+1+1+"));
+    QVERIFY(chat.Strong1->isChecked() && !chat.Klot1->isChecked());
+    QVERIFY(readAll(dir.filePath("korvanlobby.ini")).contains("Botskill=1"));
+    // A restart reads the level back and tells the host again.
+    Tchat again({"Tester", "nowhere"});
+    again.settingsFolder = dir.path();
+    again.loadinifile();
+    QVERIFY(again.Strong1->isChecked());
+    QCOMPARE(again.botskill, 1);
 }
 
 void TestTchatSettings::soundSwitchesAndTurnSound() {
@@ -130,6 +146,77 @@ void TestTchatSettings::soundSwitchesAndTurnSound() {
     chat.PlaySounds1->trigger(); // on again
     chat.playsounds("turnnew");
     QCOMPARE(rec->played, (QStringList{":/sounds/DICE.wav", ":/sounds/ALERT.wav"}));
+}
+
+void TestTchatSettings::perfectTableCancelledThenBuilt() {
+    QTemporaryDir dir;
+    Tchat chat({"Tester", "nowhere"});
+    chat.settingsFolder = dir.path();
+    chat.perfecttable->path = dir.filePath("perfect.kvt");
+    QVERIFY(!levels::perfectTable());
+    // The real table would take minutes: the window shows it, Cancel stops it.
+    chat.Perfect1->trigger();
+    QVERIFY(chat.perfecttable->running());
+    QTRY_VERIFY(chat.progresswindow->isVisible());
+    QVERIFY(chat.progresswindow->progress_done->value() < 1000);
+    chat.progresswindow->button_cancel->click();
+    QTRY_VERIFY(!chat.perfecttable->running());
+    QVERIFY(!chat.progresswindow->isVisible());
+    QVERIFY(!levels::perfectTable());
+    QVERIFY(!QFile::exists(dir.filePath("perfect.kvt")));
+    QVERIFY(readAll(dir.filePath("korvanlobby.ini")).contains("Botskill=2"));
+
+    // Choosing it again with a small table builds, caches and publishes it.
+    chat.perfecttable->minHomeSum = 11;
+    chat.Perfect1->trigger();
+    QTRY_VERIFY(!chat.perfecttable->running());
+    QVERIFY(levels::perfectTable());
+    QVERIFY(QFile::exists(dir.filePath("perfect.kvt")));
+    QVERIFY(solver::load(dir.filePath("perfect.kvt").toStdString(), nullptr, 11));
+    levels::publishPerfectTable(nullptr);
+}
+
+void TestTchatSettings::chancesFollowTheGame() {
+    QTemporaryDir dir;
+    RawHost host;
+    QVERIFY(host.listen());
+    Tchat chat({"Watcher", "127.0.0.1", "x"});
+    chat.gamePort = QString::number(host.port());
+    chat.lobbyPort = "1";
+    chat.settingsFolder = dir.path();
+    chat.show();
+    chat.processparams();
+    QVERIFY(host.waitForClient());
+    // A spy: connection 4 watches two players.
+    host.send(wire::sendlogininfo(4));
+    QVERIFY(!host.waitForPrefix("CMD_logininfo").isEmpty());
+    host.send(wire::existingplayers(1, "Ann"));
+    host.send(wire::existingplayers(2, "Bo"));
+    host.send(wire::newplayerinfo(4, "Watcher"));
+    QTRY_VERIFY(chat.settingsRead);
+    QVERIFY(!chat.chancesbar->isVisible()); // off until asked for
+    chat.ShowChances1->trigger();
+    QVERIFY(chat.chancesbar->isVisible());
+    QVERIFY(readAll(dir.filePath("korvanlobby.ini")).contains("Showchances=true"));
+    host.send(wire::startgameRelay("Ann"));
+    host.send(wire::nextplayer(1));
+    QTRY_VERIFY(chat.chancesbar->chance() > 0.3 && chat.chancesbar->chance() < 0.7);
+    const double atStart = chat.chancesbar->chance();
+    // Seat 1 throws nothing and passes: seat 2 is to throw, seat 1's chance drops.
+    host.send(wire::hisroll(1, {0, 0, 0, 0}, 0));
+    host.send(wire::unable(1));
+    host.send(wire::nextplayer(2));
+    QTRY_VERIFY(chat.chancesbar->chance() < atStart - 0.02);
+    // Seat 2 throws 1, enters and throws again: further down for seat 1.
+    const double beforeEntry = chat.chancesbar->chance();
+    host.send(wire::hisroll(2, {1, 0, 0, 0}, 1));
+    host.send(wire::moveit(2, 1, 1, true, false, false, false));
+    host.send(wire::nextplayer(2));
+    QTRY_VERIFY(chat.chancesbar->chance() < beforeEntry);
+    // Switched off, the bar goes and the setting with it.
+    chat.ShowChances1->trigger();
+    QVERIFY(!chat.chancesbar->isVisible());
+    QVERIFY(readAll(dir.filePath("korvanlobby.ini")).contains("Showchances=false"));
 }
 
 QTEST_MAIN(TestTchatSettings)

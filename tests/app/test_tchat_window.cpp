@@ -71,6 +71,8 @@ void TestTchatWindow::menuItems() {
                                     "Animate Chips",
                                     "Turn Sound",
                                     "Bot Speed",
+                                    "Bot Skill",
+                                    "Show Chances",
                                     "Text Color",
                                     "Text Size",
                                     "Scroll Chat Off",

@@ -46,6 +46,10 @@ private slots:
     void ignoredRequests();
     void botspeedFromHostingUserOnly_data();
     void botspeedFromHostingUserOnly();
+    void botskillFromHostingUserOnly_data();
+    void botskillFromHostingUserOnly();
+    void computerPlaysTheChosenLevel_data();
+    void computerPlaysTheChosenLevel();
     void computerIdleBeforeBotspeed();
     void computerTakesOver_data();
     void computerTakesOver();
@@ -357,6 +361,64 @@ void TestTServerGame::botspeedFromHostingUserOnly() {
     clients[static_cast<unsigned>(sender - 1)]->send(message);
     settle();
     QCOMPARE(server->botdelay, botdelay);
+}
+
+void TestTServerGame::botskillFromHostingUserOnly_data() {
+    QTest::addColumn<int>("sender");
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<int>("botskill");
+    QTest::newRow("hosting user, Strong") << 1 << QByteArray("CMD_botskill+1+1+") << 1;
+    QTest::newRow("hosting user, Perfect") << 1 << QByteArray("CMD_botskill+1+2+") << 2;
+    QTest::newRow("seat 2") << 2 << QByteArray("CMD_botskill+2+2+") << 0;
+    QTest::newRow("seat 2 as 1") << 2 << QByteArray("CMD_botskill+1+2+") << 0;
+    QTest::newRow("beyond the levels") << 1 << QByteArray("CMD_botskill+1+3+") << 0;
+    QTest::newRow("negative") << 1 << QByteArray("CMD_botskill+1+-1+") << 0;
+    QTest::newRow("not a number") << 1 << QByteArray("CMD_botskill+1+strong+") << 0;
+    QTest::newRow("no level") << 1 << QByteArray("CMD_botskill+1+") << 0;
+}
+
+void TestTServerGame::botskillFromHostingUserOnly() {
+    QFETCH(int, sender);
+    QFETCH(QByteArray, message);
+    QFETCH(int, botskill);
+    QVERIFY(login("Alice", 1) && login("Bob", 2));
+    QCOMPARE(server->botlevel, 0); // a host never told plays Klot
+    clients[static_cast<unsigned>(sender - 1)]->send(message);
+    // The host keeps serving: the next request is handled as usual.
+    clients[0]->send("CMD_botspeed+1+500+");
+    QTRY_COMPARE(server->botdelay, 500);
+    QCOMPARE(server->botlevel, botskill);
+}
+
+void TestTServerGame::computerPlaysTheChosenLevel_data() {
+    QTest::addColumn<QByteArray>("level");
+    QTest::addColumn<QByteArray>("move");
+    // Seat 2 (the computer) on 8 and 9 against seat 1 on 4, with 2 points:
+    // Klot takes the lowest chip (8 to 10), Strong runs 9 to 11.
+    QTest::newRow("never told") << QByteArray() << QByteArray("CMD_moveit+2+1+10+");
+    QTest::newRow("Klot") << QByteArray("CMD_botskill+1+0+") << QByteArray("CMD_moveit+2+1+10+");
+    QTest::newRow("Strong") << QByteArray("CMD_botskill+1+1+") << QByteArray("CMD_moveit+2+2+11+");
+    // No table in this process yet: Perfect plays as Strong would here.
+    QTest::newRow("Perfect") << QByteArray("CMD_botskill+1+2+") << QByteArray("CMD_moveit+2+2+11+");
+    QTest::newRow("out of range") << QByteArray("CMD_botskill+1+7+")
+                                  << QByteArray("CMD_moveit+2+1+10+");
+}
+
+void TestTServerGame::computerPlaysTheChosenLevel() {
+    QFETCH(QByteArray, level);
+    QFETCH(QByteArray, move);
+    RawClient* a = login("Alice", 1); // solo: the computer plays seat 2
+    QVERIFY(a);
+    QVERIFY(setPace(a, 50));
+    if (!level.isEmpty()) a->send(level);
+    QVERIFY(start(a));
+    server->game.setChips(1, {4, 0, 0, 0, 0, 0, 0});
+    server->game.setChips(2, {8, 9, 0, 0, 0, 0, 0});
+    dice.pushPoints(0); // seat 1 passes
+    dice.pushPoints(2); // the computer's throw
+    a->send("CMD_rolldice+1+");
+    QVERIFY(!a->waitForPrefix("CMD_hisroll+2+").isEmpty());
+    QVERIFY(a->waitForPrefix("CMD_moveit+2+", 3000).startsWith(move));
 }
 
 void TestTServerGame::computerIdleBeforeBotspeed() {
