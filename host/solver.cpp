@@ -85,6 +85,32 @@ const Parts& parts() {
     return p;
 }
 
+// Lays out a position from its parts: chips home, the pattern of shared
+// squares, then each seat's private part; the rest stand at start.
+void fillPosition(rules::Position& pos, int h1, int h2, int s, std::uint32_t r1, std::uint32_t r2) {
+    const Parts& P = parts();
+    unsigned k1 = 0, k2 = 0;
+    auto& me = pos.of(1);
+    auto& them = pos.of(2);
+    for (int i = 0; i < h1; ++i)
+        me[k1++] = Home;
+    for (int i = 0; i < h2; ++i)
+        them[k2++] = Home;
+    int v = s;
+    for (unsigned c = 0; c < Cells; ++c, v /= 3) {
+        if (v % 3 == 1) me[k1++] = MeSquare[c];
+        if (v % 3 == 2) them[k2++] = ThemSquare[c];
+    }
+    for (unsigned i = 0; i < P.count[r1]; ++i)
+        me[k1++] = P.squares[r1][i];
+    for (unsigned i = 0; i < P.count[r2]; ++i)
+        them[k2++] = P.squares[r2][i];
+    for (; k1 < ChipCount; ++k1)
+        me[k1] = rules::Start;
+    for (; k2 < ChipCount; ++k2)
+        them[k2] = rules::Start;
+}
+
 } // namespace
 
 // ---- layout ----
@@ -188,23 +214,8 @@ rules::Position Layout::position(std::uint64_t index) const {
                               static_cast<unsigned>(best)];
             const unsigned b = P.theirs[static_cast<unsigned>(best)];
             const std::uint32_t n2 = P.upTo[ChipCount - static_cast<unsigned>(h2) - b];
-            const auto r1 = static_cast<unsigned>(off / n2), r2 = static_cast<unsigned>(off % n2);
-            unsigned k1 = 0, k2 = 0;
-            auto& me = pos.of(1);
-            auto& them = pos.of(2);
-            for (int i = 0; i < h1; ++i)
-                me[k1++] = Home;
-            for (int i = 0; i < h2; ++i)
-                them[k2++] = Home;
-            int v = best;
-            for (unsigned c = 0; c < Cells; ++c, v /= 3) {
-                if (v % 3 == 1) me[k1++] = MeSquare[c];
-                if (v % 3 == 2) them[k2++] = ThemSquare[c];
-            }
-            for (unsigned i = 0; i < P.count[r1]; ++i)
-                me[k1++] = P.squares[r1][i];
-            for (unsigned i = 0; i < P.count[r2]; ++i)
-                them[k2++] = P.squares[r2][i];
+            fillPosition(pos, h1, h2, best, static_cast<std::uint32_t>(off / n2),
+                         static_cast<std::uint32_t>(off % n2));
             return pos;
         }
     return pos;
@@ -319,27 +330,7 @@ private:
 
     static void fill(rules::Position& pos, int h1, int h2, int s, std::uint32_t r1,
                      std::uint32_t r2) {
-        const Parts& P = parts();
-        unsigned k1 = 0, k2 = 0;
-        auto& me = pos.of(1);
-        auto& them = pos.of(2);
-        for (int i = 0; i < h1; ++i)
-            me[k1++] = Home;
-        for (int i = 0; i < h2; ++i)
-            them[k2++] = Home;
-        int v = s;
-        for (unsigned c = 0; c < Cells; ++c, v /= 3) {
-            if (v % 3 == 1) me[k1++] = MeSquare[c];
-            if (v % 3 == 2) them[k2++] = ThemSquare[c];
-        }
-        for (unsigned i = 0; i < P.count[r1]; ++i)
-            me[k1++] = P.squares[r1][i];
-        for (unsigned i = 0; i < P.count[r2]; ++i)
-            them[k2++] = P.squares[r2][i];
-        for (; k1 < ChipCount; ++k1)
-            me[k1] = rules::Start;
-        for (; k2 < ChipCount; ++k2)
-            them[k2] = rules::Start;
+        fillPosition(pos, h1, h2, s, r1, r2);
     }
 
     // The first layer's positions as (pattern, part, part), most squares
