@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -217,14 +216,7 @@ void Tchat::buildPanel() {
     panel_board->setFixedSize(PanelWidth, PanelHeight);
     panel_board->move(11, 5);
     // A dark walnut surround, so the board and the chat sit on one table.
-    central->setAutoFillBackground(true);
-    QPalette table = central->palette();
-    QLinearGradient wood(0, 0, 0, 1);
-    wood.setCoordinateMode(QGradient::ObjectMode);
-    wood.setColorAt(0.0, QColor(71, 47, 30));
-    wood.setColorAt(1.0, QColor(43, 28, 18));
-    table.setBrush(QPalette::Window, wood);
-    central->setPalette(table);
+    board::setWalnutBackground(central);
 
     // The game's name above the turn log.
     logo = new QLabel(QStringLiteral("KELVOA"), panel_board);

@@ -6,6 +6,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "board_widgets.h"
+
 namespace {
 const QColor Parchment(240, 232, 212);
 const QColor Ink(44, 26, 10);
@@ -98,15 +100,7 @@ Tdicestats::Tdicestats(const board::DiceStats& stats, QWidget* parent)
     setObjectName(QStringLiteral("dicestats"));
     setWindowTitle(tr("Dice Statistics"));
     resize(470, 470);
-    setAutoFillBackground(true);
-    QPalette wood = palette();
-    QLinearGradient g(0, 0, 0, 1);
-    g.setCoordinateMode(QGradient::ObjectMode);
-    g.setColorAt(0.0, QColor(71, 47, 30));
-    g.setColorAt(1.0, QColor(43, 28, 18));
-    wood.setBrush(QPalette::Window, g);
-    wood.setColor(QPalette::WindowText, QColor(236, 220, 180));
-    setPalette(wood);
+    board::setWalnutBackground(this, QColor(236, 220, 180));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 12);

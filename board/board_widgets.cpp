@@ -1,5 +1,7 @@
 #include "board_widgets.h"
 
+#include <QLinearGradient>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -92,6 +94,18 @@ QStringList TurnLog::lines() const {
 void TurnLog::mousePressEvent(QMouseEvent* event) {
     QPlainTextEdit::mousePressEvent(event);
     emit focusWanted();
+}
+
+void setWalnutBackground(QWidget* widget, const QColor& text) {
+    widget->setAutoFillBackground(true);
+    QPalette table = widget->palette();
+    QLinearGradient wood(0, 0, 0, 1);
+    wood.setCoordinateMode(QGradient::ObjectMode);
+    wood.setColorAt(0.0, QColor(71, 47, 30));
+    wood.setColorAt(1.0, QColor(43, 28, 18));
+    table.setBrush(QPalette::Window, wood);
+    if (text.isValid()) table.setColor(QPalette::WindowText, text);
+    widget->setPalette(table);
 }
 
 } // namespace board

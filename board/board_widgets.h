@@ -75,4 +75,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+// The dark walnut of the game's table as a window's background, so that the
+// board, the chat and the game's own windows sit on one table. A valid 'text'
+// also sets the colour of plain text on it.
+void setWalnutBackground(QWidget* widget, const QColor& text = QColor());
+
 } // namespace board

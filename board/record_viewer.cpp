@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLinearGradient>
 #include <QShortcut>
 
 namespace board {
@@ -25,15 +24,7 @@ Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("recordviewer"));
     setWindowTitle(tr("Game Record"));
     setFixedSize(PanelWidth + 10, PanelHeight + 6);
-    setAutoFillBackground(true);
-    QPalette table = palette();
-    QLinearGradient wood(0, 0, 0, 1);
-    wood.setCoordinateMode(QGradient::ObjectMode);
-    wood.setColorAt(0.0, QColor(71, 47, 30));
-    wood.setColorAt(1.0, QColor(43, 28, 18));
-    table.setBrush(QPalette::Window, wood);
-    table.setColor(QPalette::WindowText, QColor(236, 220, 180));
-    setPalette(table);
+    setWalnutBackground(this, QColor(236, 220, 180));
 
     panel_board = new QWidget(this);
     panel_board->setGeometry(5, 3, PanelWidth, PanelHeight);
