@@ -10,6 +10,7 @@
 #include "catalogue.h"
 #include "discovery.h"
 #include "raw_client.h"
+#include "udp_asker.h"
 
 namespace {
 bool portTaken(quint16 port) {
@@ -17,35 +18,7 @@ bool portTaken(quint16 port) {
     return !probe.listen(QHostAddress::Any, port);
 }
 
-struct Asker {
-    QUdpSocket sock;
-    Asker() { sock.bind(QHostAddress::LocalHost, 0); }
-    void send(const QByteArray& d) {
-        sock.writeDatagram(d, QHostAddress::LocalHost, discovery::Port);
-    }
-    QList<QByteArray> collect(int ms) {
-        QList<QByteArray> got;
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            QTest::qWait(10);
-            while (sock.hasPendingDatagrams())
-                got << sock.receiveDatagram().data();
-        }
-        return got;
-    }
-    // Asks until answered (the program may still be starting).
-    QByteArray ask(int timeoutMs = 10000) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < timeoutMs) {
-            send(discovery::query("1.0.3"));
-            const QList<QByteArray> got = collect(200);
-            if (!got.isEmpty()) return got.front();
-        }
-        return {};
-    }
-};
+using Asker = UdpAsker;
 } // namespace
 
 class TestDiscoveryE2E : public QObject {

@@ -12,35 +12,10 @@
 #include "discovery_responder.h"
 #include "raw_client.h"
 #include "tserver.h"
+#include "udp_asker.h"
 
 namespace {
-// An asker on its own ephemeral port.
-struct Asker {
-    QUdpSocket sock;
-    quint16 to = 0;
-    Asker() { sock.bind(QHostAddress::LocalHost, 0); }
-    void send(const QByteArray& d) { sock.writeDatagram(d, QHostAddress::LocalHost, to); }
-    // Everything that arrives within 'ms'.
-    QList<QByteArray> collect(int ms) {
-        QList<QByteArray> got;
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms) {
-            QTest::qWait(10);
-            while (sock.hasPendingDatagrams())
-                got << sock.receiveDatagram().data();
-        }
-        return got;
-    }
-    // The first datagram, waiting at most 'ms'.
-    QByteArray first(int ms = 5000) {
-        QElapsedTimer t;
-        t.start();
-        while (!sock.hasPendingDatagrams() && t.elapsed() < ms)
-            QTest::qWait(5);
-        return sock.hasPendingDatagrams() ? sock.receiveDatagram().data() : QByteArray();
-    }
-};
+using Asker = UdpAsker;
 } // namespace
 
 class TestDiscoveryResponder : public QObject {
