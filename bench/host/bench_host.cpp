@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_support.h"
 #include "catalogue.h"
 #include "framing.h"
 #include "tserver.h"
@@ -26,16 +27,6 @@ struct Client {
         if (sock.bytesAvailable()) framer.feed(sock.readAll(), inbox);
     }
 };
-
-template <class Pred> bool spin(Pred done, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
 
 double cpuSeconds() {
     timespec ts{};

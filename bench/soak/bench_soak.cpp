@@ -15,6 +15,7 @@
 #include <deque>
 #include <memory>
 
+#include "bench_support.h"
 #include "catalogue.h"
 #include "framing.h"
 #include "tserver.h"
@@ -48,24 +49,6 @@ struct Peer {
         return n;
     }
 };
-
-template <class Pred> bool spin(Pred done, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-    return true;
-}
-
-long residentKiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 std::unique_ptr<Peer> connectTo(quint16 port) {
     auto p = std::make_unique<Peer>();
