@@ -96,7 +96,6 @@ void TurnFlow::image_p11Click(ChipImage* image) {
     }
     if (link_.loggedin()) link_.send(wire::movepiece(me, image->chip()));
     // Spent either way: further clicks wait for the host's answer.
-    sent_ = SentMove{seat, points, model_.whoseturn};
     model_.points(seat) = 0;
     model_.whoseturn = 0;
 }
@@ -110,7 +109,6 @@ void TurnFlow::button_giveClick() {
 void TurnFlow::startthegame(const QString& args) {
     wire::TextFields f(args);
     const QString starter = f.next();
-    sent_.reset();
     gamerunning_ = true;
     view_.label_error->clear();
     view_.button_start->hide();
@@ -134,7 +132,6 @@ void TurnFlow::getnextplayer(const QString& args) {
     wire::TextFields f(args);
     int turn = 0;
     if (!readSeat(f, turn)) return;
-    sent_.reset();
     view_.label_error->clear();
     model_.whoseturn = turn;
     const int seat = boardSeat(turn);
@@ -163,7 +160,6 @@ void TurnFlow::hisroll(const QString& args) {
     for (int& die : dice)
         if (!f.number(0, 1, die)) return;
     if (!f.number(0, MaxPoints, points)) return;
-    sent_.reset();
     view_.label_error->clear();
     view_.clearStatus();
     const int seat = boardSeat(roller);
@@ -196,7 +192,6 @@ void TurnFlow::moveit(const QString& args) {
         !f.number(StartSquare, HomeSquare, square))
         return;
     const bool entered = flag(f), home = flag(f), capture = flag(f), rosette = flag(f);
-    sent_.reset();
     const int seat = boardSeat(mover);
     setChip(seat, chip, square);
     model_.points(seat) = 0; // spent, whoever moved for the seat
@@ -251,14 +246,10 @@ void TurnFlow::error(const QString& args) {
     if (seat != link_.myseat()) return;
     if (code >= 1 && code <= 3) view_.label_error->setText(InvalidMove);
     link_.playsounds(QStringLiteral("invalid"));
-    // The host kept the turn and the points: give them back so the player can
+    // The host kept the turn and the points of the seat's last roll (it
+    // refuses only a seat that is to move): give them back so the player can
     // choose another chip rather than wait for a message that never comes.
-    if (sent_) {
-        model_.points(sent_->seat) = sent_->points;
-        model_.whoseturn = sent_->whoseturn;
-        sent_.reset();
-    } else if (model_.whoseturn == 0 && validSeat(boardSeat(seat))) {
-        // The host refuses only a seat that is to move, by its last roll.
+    if (model_.whoseturn == 0 && validSeat(boardSeat(seat))) {
         model_.whoseturn = seat;
         model_.points(boardSeat(seat)) = lastRoll_[static_cast<unsigned>(boardSeat(seat) - 1)];
     }
@@ -269,7 +260,6 @@ void TurnFlow::winner(const QString& args) {
     int seat = 0;
     if (!readSeat(f, seat)) return;
     seat = boardSeat(seat);
-    sent_.reset();
     gamerunning_ = false;
     view_.label_error->clear();
     link_.playsounds(QStringLiteral("winner"));
@@ -288,7 +278,6 @@ void TurnFlow::takeSnapshotTurn(int turn, QChar phase, int points) {
     const int seat = boardSeat(turn);
     if (!validSeat(seat)) return;
     gamerunning_ = true;
-    sent_.reset();
     model_.whoseturn = turn;
     lastRoll_[static_cast<unsigned>(seat - 1)] = points;
     // Points count only while the seat is to move; otherwise they are the
@@ -314,7 +303,6 @@ void TurnFlow::giveback(const QString& args) {
     const QString name = f.next();
     handedover_ = false;
     gamerunning_ = false;
-    sent_.reset();
     // The host has ended the game: nobody is to act any more.
     model_.whoseturn = 0;
     view_.button_roll->hide();

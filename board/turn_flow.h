@@ -11,7 +11,6 @@
 #include <QObject>
 
 #include <array>
-#include <optional>
 
 namespace board {
 
@@ -64,12 +63,6 @@ private:
     ClientLink& link_;
     BoardModel model_;
 
-    // A move sent and not yet answered, so that a refusal by the host can
-    // give the points back instead of leaving the player stuck.
-    struct SentMove {
-        int seat, points, whoseturn;
-    };
-    std::optional<SentMove> sent_;
     // The points of each seat's last roll: what the host holds while that
     // seat is to move, so a refusal can always give the turn back.
     std::array<int, SeatCount> lastRoll_{};
