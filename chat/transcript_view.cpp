@@ -2,15 +2,14 @@
 
 #include <QMimeData>
 #include <QTextDocumentFragment>
-
-#include <algorithm>
-
 #include <QDesktopServices>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextImageFormat>
+
+#include <algorithm>
 
 namespace chat {
 
@@ -227,6 +226,11 @@ void TranscriptView::clearTranscript() {
 }
 
 void TranscriptView::setTextSize(int size) {
+    // Settings are reloaded at every login; laying out a thousand lines again
+    // for a size that did not change would stall the window each time.
+    if (std::all_of(styles_.begin(), styles_.end(),
+                    [size](const TextStyle& s) { return s.size == size; }))
+        return;
     for (TextStyle& s : styles_)
         s.size = size;
     relayout();

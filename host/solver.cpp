@@ -337,7 +337,9 @@ private:
     // travelled (both seats together) first; a counting sort.
     void makeOrder() {
         const Parts& P = parts();
-        const auto [h1, h2] = g_.layers[0];
+        // Plain names, not a structured binding: lambdas below capture them.
+        const int h1 = g_.layers[0].first;
+        const int h2 = g_.layers[0].second;
         constexpr int MaxTravel = 2 * ChipCount * Home + 1;
         std::vector<std::uint64_t> count(MaxTravel + 1, 0);
         auto travel = [&](int s, std::uint32_t r1, std::uint32_t r2) {
