@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to both decoders (a bare fast piece and the whole
 // container, either signature) and checks that both coders give back what
-// they were given.
+// they were given, for inputs of up to 64 bytes.
 #include "lzrw1.h"
 
 #include <cstdlib>
@@ -34,6 +34,9 @@ void decodeContainer(const QByteArray& bytes) {
 }
 
 void roundTrip(const QByteArray& bytes) {
+    // The coders are not readers of outside bytes and the tests cover long
+    // texts; short ones here keep the decoders' share of the time high.
+    if (bytes.size() > 64) return;
     for (TCompressMode mode : {TCompressMode::Fast, TCompressMode::Good}) {
         if (Tlzrw1::decompressData(Tlzrw1::compressData(bytes, mode)) != bytes) std::abort();
     }
