@@ -10,27 +10,36 @@
 
 namespace {
 
+// Each reader takes fields as numbers until one is not, and the rest as
+// text: one refusal per message is all the readers' error path needs, and
+// an exception per field would cost most of the time.
+template <class Reader, class ReadNumber>
+void readAll(Reader& r, ReadNumber number) {
+    bool numbers = true;
+    for (int i = 0; i < 16 && !r.atEnd(); ++i) {
+        if (!numbers) {
+            (void)r.next();
+            continue;
+        }
+        try {
+            number(r);
+        } catch (const wire::FieldError&) {
+            numbers = false;
+            (void)r.next();
+        }
+    }
+    (void)r.rest();
+}
+
 void readFields(const QByteArray& message) {
     const auto [command, args] = wire::splitCommand(message);
     wire::Fields f(args);
-    for (int i = 0; i < 16 && !f.atEnd(); ++i) {
-        try {
-            (void)f.number();
-        } catch (const wire::FieldError&) {
-            (void)f.next();
-        }
-    }
-    (void)f.rest();
+    readAll(f, [](wire::Fields& r) { (void)r.number(); });
     wire::TextFields t(wire::decode(args));
-    int value = 0;
-    for (int i = 0; i < 16 && !t.atEnd(); ++i) {
-        try {
-            (void)t.number(0, 16, value);
-        } catch (const wire::FieldError&) {
-            (void)t.next();
-        }
-    }
-    (void)t.rest();
+    readAll(t, [](wire::TextFields& r) {
+        int value = 0;
+        (void)r.number(0, 16, value);
+    });
 }
 
 } // namespace
