@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (!window || ++uses > 400) {
+    if (!window || ++uses > 2000) {
         window.reset();
         // No event loop runs here: what the old window left to be deleted
         // later would otherwise pile up.
