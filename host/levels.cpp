@@ -55,6 +55,24 @@ void seatFeatures(const Position& pos, int seat, Features& x, double sign) {
     x[7] += sign * risk / Home;
 }
 
+// Calls f(chip, position after, result) once for each legal move of the seat
+// with these points. Two chips on one square make the same move, so only the
+// first of them is tried.
+template <typename F>
+void forEachDistinctMove(const Position& pos, int seat, int points, F&& f) {
+    const std::uint8_t legal = rules::legalChips(pos.of(seat), points);
+    std::uint32_t seen = 0;
+    for (unsigned c = 0; c < ChipCount; ++c) {
+        const std::uint8_t from = pos.of(seat)[c];
+        if (!((legal >> c) & 1u) || ((seen >> from) & 1u)) continue;
+        seen |= 1u << from;
+        Position next = pos;
+        const int chip = static_cast<int>(c + 1);
+        const rules::MoveResult r = rules::applymove(next, seat, chip, points);
+        f(chip, static_cast<const Position&>(next), r);
+    }
+}
+
 // The value for the mover after its move: another throw keeps the move,
 // otherwise the other seat throws next.
 double afterMove(const Position& next, int mover, const rules::MoveResult& r, int depth,
@@ -70,17 +88,10 @@ double node(const Position& pos, int mover, int depth, const solver::Table* tabl
     double total = 0;
     double pass = -1;
     for (int p = 0; p <= rules::MaxPoints; ++p) {
-        const std::uint8_t legal = rules::legalChips(pos.of(mover), p);
         double best = -1;
-        std::uint32_t seen = 0;
-        for (unsigned c = 0; c < ChipCount; ++c) {
-            const std::uint8_t from = pos.of(mover)[c];
-            if (!((legal >> c) & 1u) || ((seen >> from) & 1u)) continue;
-            seen |= 1u << from;
-            Position next = pos;
-            const rules::MoveResult r = rules::applymove(next, mover, static_cast<int>(c + 1), p);
+        forEachDistinctMove(pos, mover, p, [&](int, const Position& next, const rules::MoveResult& r) {
             best = std::max(best, afterMove(next, mover, r, depth - 1, table));
-        }
+        });
         if (best < 0) {
             if (pass < 0) pass = 1.0 - node(pos, rules::otherSeat(mover), depth - 1, table);
             best = pass;
@@ -101,22 +112,15 @@ double afterMove(const Position& next, int mover, const rules::MoveResult& r, in
 // none may move.
 std::pair<int, double> bestMove(const Position& pos, int seat, int points, int depth,
                                 const solver::Table* table) {
-    const std::uint8_t legal = rules::legalChips(pos.of(seat), points);
     int chip = 0;
     double best = -1;
-    std::uint32_t seen = 0;
-    for (unsigned c = 0; c < ChipCount; ++c) {
-        const std::uint8_t from = pos.of(seat)[c];
-        if (!((legal >> c) & 1u) || ((seen >> from) & 1u)) continue;
-        seen |= 1u << from;
-        Position next = pos;
-        const rules::MoveResult r = rules::applymove(next, seat, static_cast<int>(c + 1), points);
+    forEachDistinctMove(pos, seat, points, [&](int c, const Position& next, const rules::MoveResult& r) {
         const double v = afterMove(next, seat, r, depth, table);
         if (v > best) {
             best = v;
-            chip = static_cast<int>(c + 1);
+            chip = c;
         }
-    }
+    });
     return {chip, best};
 }
 
