@@ -108,6 +108,25 @@ Tchat::~Tchat() {
     sock->OnRead = nullptr;
 }
 
+namespace {
+// A submenu of mutually exclusive, checkable choices; `checked` is the one
+// ticked at first, or -1 for none until the settings say.
+QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title, std::initializer_list<QString> names,
+                               int checked) {
+    QMenu* menu = parent->addMenu(title);
+    auto* group = new QActionGroup(menu);
+    QList<QAction*> actions;
+    for (const QString& name : names) {
+        QAction* a = menu->addAction(name);
+        a->setCheckable(true);
+        group->addAction(a);
+        actions.append(a);
+    }
+    if (checked >= 0) actions[checked]->setChecked(true);
+    return actions;
+}
+} // namespace
+
 void Tchat::buildMenu() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
@@ -127,50 +146,32 @@ void Tchat::buildMenu() {
     PlayChatterSounds1->setCheckable(true);
     PlayChatterSounds1->setChecked(false);
 
-    QMenu* turn = options->addMenu(QStringLiteral("Turn Sound"));
-    auto* turnGroup = new QActionGroup(this);
-    Classic1 = turn->addAction(QStringLiteral("Classic"));
-    New1 = turn->addAction(QStringLiteral("New"));
-    for (QAction* a : {Classic1, New1}) {
-        a->setCheckable(true);
-        turnGroup->addAction(a);
-    }
-    Classic1->setChecked(true);
-
-    QMenu* speed = options->addMenu(QStringLiteral("Bot Speed"));
-    auto* speedGroup = new QActionGroup(this);
-    Slow1 = speed->addAction(QStringLiteral("Slow"));
-    Normal1 = speed->addAction(QStringLiteral("Normal"));
-    Fast1 = speed->addAction(QStringLiteral("Fast"));
-    for (QAction* a : {Slow1, Normal1, Fast1}) {
-        a->setCheckable(true);
-        speedGroup->addAction(a);
-    }
-    Normal1->setChecked(true);
-
-    QMenu* skill = options->addMenu(QStringLiteral("Bot Skill"));
-    auto* skillGroup = new QActionGroup(this);
-    Klot1 = skill->addAction(QStringLiteral("Klot"));
-    Strong1 = skill->addAction(QStringLiteral("Strong"));
-    Perfect1 = skill->addAction(QStringLiteral("Perfect"));
-    for (QAction* a : {Klot1, Strong1, Perfect1}) {
-        a->setCheckable(true);
-        skillGroup->addAction(a);
-    }
-    Klot1->setChecked(true);
+    const QList<QAction*> turn = addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
+    Classic1 = turn[0];
+    New1 = turn[1];
+    const QList<QAction*> speed =
+        addChoiceGroup(options, QStringLiteral("Bot Speed"), {"Slow", "Normal", "Fast"}, 1);
+    Slow1 = speed[0];
+    Normal1 = speed[1];
+    Fast1 = speed[2];
+    const QList<QAction*> skill =
+        addChoiceGroup(options, QStringLiteral("Bot Skill"), {"Klot", "Strong", "Perfect"}, 0);
+    Klot1 = skill[0];
+    Strong1 = skill[1];
+    Perfect1 = skill[2];
     ShowChances1 = options->addAction(QStringLiteral("Show Chances"));
     ShowChances1->setCheckable(true);
     ShowChances1->setChecked(false);
 
     TextColor1 = options->addAction(QStringLiteral("Text Color"));
-    QMenu* size = options->addMenu(QStringLiteral("Text Size"));
-    auto* sizeGroup = new QActionGroup(this);
     const int sizes[4] = {8, 10, 12, 14};
+    const QList<QAction*> size = addChoiceGroup(options, QStringLiteral("Text Size"),
+                                                {QString::number(sizes[0]), QString::number(sizes[1]),
+                                                 QString::number(sizes[2]), QString::number(sizes[3])},
+                                                -1);
     for (int i = 0; i < 4; ++i) {
-        TextSize[i] = size->addAction(QString::number(sizes[i]));
-        TextSize[i]->setCheckable(true);
+        TextSize[i] = size[i];
         TextSize[i]->setData(sizes[i]);
-        sizeGroup->addAction(TextSize[i]);
     }
     ScrollChatOff1 = options->addAction(QStringLiteral("Scroll Chat Off"));
     ScrollChatOff1->setCheckable(true);
