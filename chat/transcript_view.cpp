@@ -181,18 +181,51 @@ bool TranscriptView::addLine(const QString& text, ColorValue color) {
     for (const Piece& p : line->body)
         if (p.kind == Piece::Link) linktable_.append(p.text);
     render(lines_.last(), links);
-    if (lines_.size() > MaxLines + TrimBatch) {
-        lines_.remove(0, lines_.size() - MaxLines);
-        // Links are numbered in the order they stand; renumber what is left.
-        linktable_.clear();
-        for (const TranscriptLine& l : std::as_const(lines_))
-            for (const Piece& p : l.body)
-                if (p.kind == Piece::Link) linktable_.append(p.text);
-        relayout();
-        return true;
-    }
+    if (lines_.size() > MaxLines + TrimBatch) trim(int(lines_.size()) - MaxLines);
     scrollAfterAdd(previous);
     return true;
+}
+
+void TranscriptView::trim(int count) {
+    int droppedLinks = 0;
+    for (int i = 0; i < count; ++i)
+        for (const Piece& p : lines_[i].body)
+            if (p.kind == Piece::Link) ++droppedLinks;
+    lines_.remove(0, count);
+    linktable_.remove(0, droppedLinks);
+    // Only the oldest blocks go: laying out every kept line again would
+    // stall a busy chat each time it is trimmed.
+    QTextCursor cur(document());
+    cur.beginEditBlock();
+    cur.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, count);
+    cur.removeSelectedText();
+    // Links are numbered in the order they stand; the kept ones move down.
+    if (droppedLinks > 0) {
+        const QString scheme = QLatin1String(LinkScheme) + QLatin1Char(':');
+        struct Renumber {
+            int from, to;
+            QTextCharFormat format;
+        };
+        // Gathered first: a changed format may merge or split fragments
+        // under a walk that is still going.
+        QList<Renumber> links;
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                QTextCharFormat c = f.charFormat();
+                if (!c.isAnchor() || !c.anchorHref().startsWith(scheme)) continue;
+                const int n = c.anchorHref().mid(scheme.size()).toInt();
+                c.setAnchorHref(scheme + QString::number(n - droppedLinks));
+                links.append({f.position(), f.position() + f.length(), c});
+            }
+        }
+        for (const Renumber& r : std::as_const(links)) {
+            cur.setPosition(r.from);
+            cur.setPosition(r.to, QTextCursor::KeepAnchor);
+            cur.setCharFormat(r.format);
+        }
+    }
+    cur.endEditBlock();
 }
 
 void TranscriptView::restyle(int style) {

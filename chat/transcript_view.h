@@ -82,6 +82,8 @@ protected:
 
 private:
     void relayout();
+    // Drops the oldest lines and their blocks.
+    void trim(int count);
     void restyle(int style);
     void render(const TranscriptLine& line, int& linkNumber);
     QTextCharFormat format(int style) const;
