@@ -81,7 +81,7 @@ TranscriptView::TranscriptView(QWidget* parent) : QTextBrowser(parent) {
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         bool ok = false;
         const int n = url.path().toInt(&ok);
-        if (url.scheme() == QLatin1String(LinkScheme) && ok) openLink(n);
+        if (url.scheme() == QLatin1String(LinkScheme) && ok && n >= 0) openLink(n - linksDropped_);
     });
 }
 
@@ -155,7 +155,7 @@ void TranscriptView::relayout() {
     const int previous = verticalScrollBar()->value();
     document()->clear();
     document()->setDocumentMargin(Margin);
-    int links = 0;
+    int links = linksDropped_;
     for (const TranscriptLine& l : lines_)
         render(l, links);
     scrollAfterAdd(previous);
@@ -177,7 +177,7 @@ bool TranscriptView::addLine(const QString& text, ColorValue color) {
     // The seat's earlier lines follow its newest colour.
     if (changed) restyle(line->style);
     lines_.append(*line);
-    int links = int(linktable_.size());
+    int links = linksDropped_ + int(linktable_.size());
     for (const Piece& p : line->body)
         if (p.kind == Piece::Link) linktable_.append(p.text);
     render(lines_.last(), links);
@@ -193,39 +193,13 @@ void TranscriptView::trim(int count) {
             if (p.kind == Piece::Link) ++droppedLinks;
     lines_.remove(0, count);
     linktable_.remove(0, droppedLinks);
+    // The kept links keep the numbers their anchors carry.
+    linksDropped_ += droppedLinks;
     // Only the oldest blocks go: laying out every kept line again would
     // stall a busy chat each time it is trimmed.
     QTextCursor cur(document());
-    cur.beginEditBlock();
     cur.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, count);
     cur.removeSelectedText();
-    // Links are numbered in the order they stand; the kept ones move down.
-    if (droppedLinks > 0) {
-        const QString scheme = QLatin1String(LinkScheme) + QLatin1Char(':');
-        struct Renumber {
-            int from, to;
-            QTextCharFormat format;
-        };
-        // Gathered first: a changed format may merge or split fragments
-        // under a walk that is still going.
-        QList<Renumber> links;
-        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment f = it.fragment();
-                QTextCharFormat c = f.charFormat();
-                if (!c.isAnchor() || !c.anchorHref().startsWith(scheme)) continue;
-                const int n = c.anchorHref().mid(scheme.size()).toInt();
-                c.setAnchorHref(scheme + QString::number(n - droppedLinks));
-                links.append({f.position(), f.position() + f.length(), c});
-            }
-        }
-        for (const Renumber& r : std::as_const(links)) {
-            cur.setPosition(r.from);
-            cur.setPosition(r.to, QTextCursor::KeepAnchor);
-            cur.setCharFormat(r.format);
-        }
-    }
-    cur.endEditBlock();
 }
 
 void TranscriptView::restyle(int style) {
@@ -254,6 +228,7 @@ void TranscriptView::restyle(int style) {
 void TranscriptView::clearTranscript() {
     lines_.clear();
     linktable_.clear();
+    linksDropped_ = 0;
     document()->clear();
     document()->setDocumentMargin(Margin);
 }

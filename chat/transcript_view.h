@@ -92,6 +92,9 @@ private:
     std::array<TextStyle, StyleCount> styles_;
     QList<TranscriptLine> lines_;
     QStringList linktable_;
+    // Links trimmed away so far: an anchor's number less this indexes
+    // linktable_.
+    int linksDropped_ = 0;
     bool scrollOff_ = false;
     DesktopUrlOpener desktop_;
     UrlOpener* opener_ = &desktop_;

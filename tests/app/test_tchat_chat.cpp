@@ -281,15 +281,20 @@ void TestTchatChat::floodKeepsTranscriptBounded() {
     const int n = chat->mainchat->linkcounter();
     chat->mainchat->openLink(n);
     QCOMPARE(opener.opened.last(), QStringLiteral("http://www.site%1.com").arg(total - 1));
-    // The oldest kept line's link, clicked as the document numbers it.
-    const QTextBlock oldest = chat->mainchat->document()->begin();
-    const int line = QRegularExpression("line (\\d+)").match(oldest.text()).captured(1).toInt();
-    QVERIFY(line > 0);
-    QString href;
-    for (auto it = oldest.begin(); !it.atEnd() && href.isEmpty(); ++it)
-        if (it.fragment().charFormat().isAnchor()) href = it.fragment().charFormat().anchorHref();
-    emit chat->mainchat->anchorClicked(QUrl(href));
-    QCOMPARE(opener.opened.last(), QStringLiteral("http://www.site%1.com").arg(line));
+    // The oldest kept line's link, clicked as the document numbers it,
+    // before and after a new text size lays the kept lines out again.
+    for (int size : {10, 14}) {
+        chat->mainchat->setTextSize(size);
+        const QTextBlock oldest = chat->mainchat->document()->begin();
+        const int line = QRegularExpression("line (\\d+)").match(oldest.text()).captured(1).toInt();
+        QVERIFY(line > 0);
+        QString href;
+        for (auto it = oldest.begin(); !it.atEnd() && href.isEmpty(); ++it)
+            if (it.fragment().charFormat().isAnchor()) href = it.fragment().charFormat().anchorHref();
+        opener.opened.clear();
+        emit chat->mainchat->anchorClicked(QUrl(href));
+        QCOMPARE(opener.opened, QStringList{QStringLiteral("http://www.site%1.com").arg(line)});
+    }
 }
 
 void TestTchatChat::scrollOffAndClear() {
