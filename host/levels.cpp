@@ -69,7 +69,7 @@ void forEachDistinctMove(const Position& pos, int seat, int points, F&& f) {
         Position next = pos;
         const int chip = static_cast<int>(c + 1);
         const rules::MoveResult r = rules::applymove(next, seat, chip, points);
-        f(chip, static_cast<const Position&>(next), r);
+        f(chip, next, r);
     }
 }
 
