@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   xvfb xauth
+  libminiupnpc-dev libnatpmp-dev qt6-charts-dev
+  miniupnpd nftables iproute2
 )
 
 missing=()
