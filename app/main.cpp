@@ -18,10 +18,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kelvoa"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvoa"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
-    QIcon emblem;
-    for (int size : {16, 32, 48, 256})
-        emblem.addFile(QStringLiteral(":/icons/kelvoa-%1.png").arg(size));
-    QApplication::setWindowIcon(emblem);
     QApplication::setDesktopFileName(QStringLiteral("io.kelvoa.Kelvoa"));
     // Hidden windows must not keep the program alive once the main one closes.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -66,6 +62,13 @@ int main(int argc, char** argv) {
     };
     chat.setProcessStarter(&restart);
     chat.beforeParams = [&] {
+        // The emblem reads four pictures and asks every picture plug-in about
+        // them: the first frame goes without it, and the window system is
+        // told a moment later.
+        QIcon emblem;
+        for (int size : {16, 32, 48, 256})
+            emblem.addFile(QStringLiteral(":/icons/kelvoa-%1.png").arg(size));
+        QApplication::setWindowIcon(emblem);
         tallylist.emplace(nullptr, userfiles::tallyPath(programFolder));
         about.emplace();
         help.emplace();

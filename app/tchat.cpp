@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QWindow>
 
 #include "catalogue.h"
 #include "tchat_link.h"
@@ -296,6 +297,10 @@ void Tchat::resizeEvent(QResizeEvent* e) {
 }
 
 bool Tchat::eventFilter(QObject* o, QEvent* e) {
+    // Posted from the exposure, so it runs once the frame painted in answer
+    // to it has gone to the screen.
+    if (e->type() == QEvent::Expose && o == windowHandle() && windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &Tchat::afterFirstFrame);
     if (o == mychat && e->type() == QEvent::KeyPress && mychatKey(static_cast<QKeyEvent*>(e)))
         return true;
     if (o == logo && e->type() == QEvent::MouseButtonRelease &&
@@ -310,11 +315,27 @@ void Tchat::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (shownOnce_) return;
     shownOnce_ = true;
+    // The other windows, the host and the command line wait until the first
+    // frame is drawn: the window system says the window is visible, the
+    // frame is painted in answer, and only then does the game get going. A
+    // window system that never says so (a minimised start) gets it going a
+    // moment later all the same.
+    QWindow* window = windowHandle();
+    if (window && !window->isExposed()) {
+        window->installEventFilter(this);
+        QTimer::singleShot(1000, this, &Tchat::afterFirstFrame);
+    } else {
+        QTimer::singleShot(0, this, &Tchat::afterFirstFrame);
+    }
+}
+
+void Tchat::afterFirstFrame() {
+    if (startedAfterFrame_) return;
+    startedAfterFrame_ = true;
+    if (QWindow* window = windowHandle()) window->removeEventFilter(this);
     // Everything that needs the other windows waits until they all exist.
-    QTimer::singleShot(0, this, [this] {
-        if (beforeParams) std::exchange(beforeParams, nullptr)();
-        processparams();
-    });
+    if (beforeParams) std::exchange(beforeParams, nullptr)();
+    processparams();
 }
 
 void Tchat::processparams() {

@@ -310,6 +310,7 @@ private:
     void dispatch(const QString& message);
     void justWatchClick();
     void showWindow(QWidget* w);
+    void afterFirstFrame();
     void storeBoundsOnClose();
     void wireSettingsMenu();
     void wirePerfectTable();
@@ -334,6 +335,7 @@ private:
 
     QStringList params_;
     bool shownOnce_ = false;
+    bool startedAfterFrame_ = false;
     bool paramsProcessed_ = false;
     bool closing_ = false;
     Windows windows_;

@@ -4,23 +4,38 @@
 
 namespace board {
 
-static QPixmap load(const QString& name) {
-    return QPixmap(QStringLiteral(":/images/%1.png").arg(name));
+namespace {
+// Every picture, in the order the constructor takes them.
+constexpr const char* Names[] = {
+    "board",      "path1",      "path2",      "turn",       "eyes",       "button_roll",
+    "button_start", "route1",   "route2",     "chip_disc1", "chip_disc2", "chip_dots1",
+    "chip_dots2", "chip_dots3", "chip_dots4", "chip_dots5", "chip_dots6", "chip_dots7",
+    "die_plain",  "die_marked", "die_empty"};
+
+std::vector<QImage> decode() {
+    std::vector<QImage> images;
+    images.reserve(std::size(Names));
+    for (const char* name : Names)
+        images.emplace_back(QStringLiteral(":/images/%1.png").arg(QLatin1String(name)));
+    return images;
+}
+} // namespace
+
+std::future<std::vector<QImage>> BoardPictures::decodeElsewhere() {
+    return std::async(std::launch::async, decode);
 }
 
-BoardPictures::BoardPictures()
-    : board(load(QStringLiteral("board"))), path1(load(QStringLiteral("path1"))),
-      path2(load(QStringLiteral("path2"))), turn(load(QStringLiteral("turn"))),
-      eyes(load(QStringLiteral("eyes"))), buttonRoll(load(QStringLiteral("button_roll"))),
-      buttonStart(load(QStringLiteral("button_start"))), route1(load(QStringLiteral("route1"))),
-      route2(load(QStringLiteral("route2"))) {
-    imagelist_chips[0] = load(QStringLiteral("chip_disc1"));
-    imagelist_chips[1] = load(QStringLiteral("chip_disc2"));
-    for (int chip = 1; chip <= 7; ++chip)
-        imagelist_chips[chip + 1] = load(QStringLiteral("chip_dots%1").arg(chip));
-    imagelist_pieces[0] = load(QStringLiteral("die_plain"));
-    imagelist_pieces[1] = load(QStringLiteral("die_marked"));
-    imagelist_pieces[2] = load(QStringLiteral("die_empty"));
+BoardPictures::BoardPictures() : BoardPictures(decode()) {}
+
+BoardPictures::BoardPictures(std::vector<QImage> decoded) {
+    auto next = decoded.begin();
+    auto take = [&] { return QPixmap::fromImage(std::move(*next++)); };
+    for (QPixmap* p : {&board, &path1, &path2, &turn, &eyes, &buttonRoll, &buttonStart, &route1, &route2})
+        *p = take();
+    for (QPixmap& chip : imagelist_chips)
+        chip = take();
+    for (QPixmap& piece : imagelist_pieces)
+        piece = take();
 }
 
 QPixmap BoardPictures::composeChip(int seat, int chip) const {

@@ -37,8 +37,13 @@ BoardView::BoardView(QWidget* panel_board) : QObject(panel_board) {
     QPalette black = FlatPanel1->palette();
     black.setColor(QPalette::Window, Qt::black);
     FlatPanel1->setPalette(black);
-    buildPanel();
+    // The side controls need no pictures and are built while the pictures
+    // decode. The panel's controls all lie inside FlatPanel1, made above, so
+    // the order changes no stacking (and none of them takes the focus).
+    std::future<std::vector<QImage>> decoding = BoardPictures::decodeElsewhere();
     buildSideControls(panel_board);
+    pictures_.emplace(decoding.get());
+    buildPanel();
     // The design's names, for style sheets and for finding controls in tests.
     const std::pair<QWidget*, const char*> named[] = {
         {board, "board"},
@@ -76,14 +81,14 @@ QLabel* BoardView::picture(const QPixmap& pixmap, QRect geometry) {
 
 void BoardView::buildPanel() {
     // Created bottom to top: a later control covers an earlier one.
-    board = picture(pictures_.board, {2, 2, 358, 294});
+    board = picture(pictures_->board, {2, 2, 358, 294});
 
     label_error = textLabel(FlatPanel1, {7, 235, 98, 54}, 13, ErrorOrange, Qt::AlignCenter);
     label_error->setWordWrap(true);
 
-    image_path1 = picture(pictures_.path1, {31, 46, 308, 125});
+    image_path1 = picture(pictures_->path1, {31, 46, 308, 125});
     image_path1->hide();
-    image_path2 = picture(pictures_.path2, {31, 70, 286, 113});
+    image_path2 = picture(pictures_->path2, {31, 70, 286, 113});
     image_path2->hide();
     // The route pictures must never swallow a click meant for a chip.
     image_path1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -94,12 +99,12 @@ void BoardView::buildPanel() {
 
     Image7 = new ClickImage(FlatPanel1);
     Image7->setGeometry(213, 56, 33, 26);
-    Image7->setPixmap(pictures_.route1);
+    Image7->setPixmap(pictures_->route1);
     Image7->setCursor(Qt::PointingHandCursor);
     Image7->setToolTip(tr("Show the route of seat 1"));
     Image6 = new ClickImage(FlatPanel1);
     Image6->setGeometry(213, 152, 33, 26);
-    Image6->setPixmap(pictures_.route2);
+    Image6->setPixmap(pictures_->route2);
     Image6->setCursor(Qt::PointingHandCursor);
     Image6->setToolTip(tr("Show the route of seat 2"));
     connect(Image7, &ClickImage::clicked, this, &BoardView::Image7Click);
@@ -112,7 +117,7 @@ void BoardView::buildPanel() {
     for (int seat = 1; seat <= SeatCount; ++seat)
         for (int chip = ChipCount; chip >= 1; --chip) {
             auto* image = new ChipImage(seat, chip, FlatPanel1);
-            image->setPixmap(pictures_.composeChip(seat, chip));
+            image->setPixmap(pictures_->composeChip(seat, chip));
             chips_[seat - 1][chip - 1] = image;
             connect(image, &ClickImage::clicked, this, [this, image] { emit chipClicked(image); });
             placechip(seat, chip, StartSquare);
@@ -120,20 +125,20 @@ void BoardView::buildPanel() {
 
     label_playername1 = textLabel(FlatPanel1, {24, 20, 89, 16}, 12, Aqua, Qt::AlignLeft);
     label_playername1->setText(Waiting);
-    image_eyes1 = picture(pictures_.eyes, {8, 8, 24, 10});
+    image_eyes1 = picture(pictures_->eyes, {8, 8, 24, 10});
     image_eyes1->hide();
-    image_Turn = picture(pictures_.turn, {9, 23, 12, 12});
-    image_eyes2 = picture(pictures_.eyes, {8, 222, 24, 10});
+    image_Turn = picture(pictures_->turn, {9, 23, 12, 12});
+    image_eyes2 = picture(pictures_->eyes, {8, 222, 24, 10});
     image_eyes2->hide();
-    image_dice3 = picture(pictures_.die(-1), {234, 236, 48, 48});
-    image_Dice2 = picture(pictures_.die(-1), {184, 236, 48, 48});
-    image_dice1 = picture(pictures_.die(-1), {133, 236, 48, 48});
-    button_roll = new PictureButton(pictures_.buttonRoll, QStringLiteral("Roll Dice"), FlatPanel1);
+    image_dice3 = picture(pictures_->die(-1), {234, 236, 48, 48});
+    image_Dice2 = picture(pictures_->die(-1), {184, 236, 48, 48});
+    image_dice1 = picture(pictures_->die(-1), {133, 236, 48, 48});
+    button_roll = new PictureButton(pictures_->buttonRoll, QStringLiteral("Roll Dice"), FlatPanel1);
     button_roll->setGeometry(5, 246, 105, 26);
     button_roll->hide();
-    image_dice4 = picture(pictures_.die(-1), {283, 236, 48, 48});
+    image_dice4 = picture(pictures_->die(-1), {283, 236, 48, 48});
     button_start =
-        new PictureButton(pictures_.buttonStart, QStringLiteral("Start Game"), FlatPanel1);
+        new PictureButton(pictures_->buttonStart, QStringLiteral("Start Game"), FlatPanel1);
     button_start->setGeometry(174, 247, 117, 26);
     button_start->hide();
 }
@@ -186,7 +191,7 @@ void BoardView::placechip(int seat, int chip, int square) {
 void BoardView::showdice(const std::array<int, 4>& values) {
     const auto images = dice();
     for (int i = 0; i < 4; ++i)
-        images[i]->setPixmap(pictures_.die(values[i]));
+        images[i]->setPixmap(pictures_->die(values[i]));
 }
 
 void BoardView::setEyes(int seat, bool shown) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <optional>
 
 namespace board {
 
@@ -89,7 +90,7 @@ private:
     void buildPanel();
     void buildSideControls(QWidget* panel_board);
 
-    BoardPictures pictures_;
+    std::optional<BoardPictures> pictures_; // from the moment the panel is built
     std::array<std::array<ChipImage*, 7>, 2> chips_{};
 };
 
