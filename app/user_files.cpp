@@ -22,7 +22,7 @@ QString perUser(QStandardPaths::StandardLocation where) {
 
 bool installedCopy(const QString& programFolder) {
     const QDir bin(programFolder);
-    if (bin.dirName() != QLatin1String("bin")) return false;
+    if (bin.dirName() != QLatin1String("games") && bin.dirName() != QLatin1String("bin")) return false;
     return QFileInfo::exists(
         bin.filePath(QStringLiteral("../share/applications/") + QLatin1String(DesktopEntry)));
 }

@@ -11,8 +11,9 @@ namespace userfiles {
 // The desktop entry that an installation puts beside the program's folder.
 inline constexpr char DesktopEntry[] = "io.kelvoa.Kelvoa.desktop";
 
-// The program file lives in <prefix>/bin of an installation: <prefix> holds
-// share/applications/ with our desktop entry.
+// The program file lives in <prefix>/games of an installation (or <prefix>/bin
+// where someone moved it): <prefix> holds share/applications/ with our
+// desktop entry.
 bool installedCopy(const QString& programFolder);
 
 // The settings folder to hand to the main window: the per-user configuration

@@ -193,7 +193,7 @@ void TestStartup::installedCopyKeepsFilesPerUser() {
                   {"--install", KELVOA_BUILD_DIR, "--prefix", prefix.path()});
     QVERIFY(install.waitForFinished(60000));
     QCOMPARE(install.exitCode(), 0);
-    const QString bin = QDir(prefix.path()).filePath("bin");
+    const QString bin = QDir(prefix.path()).filePath("games");
     QVERIFY(QFile::exists(prefix.path() + "/share/applications/io.kelvoa.Kelvoa.desktop"));
 
     QProcessEnvironment env = program.processEnvironment();
