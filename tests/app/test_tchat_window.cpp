@@ -28,6 +28,7 @@ private slots:
     void closingShrinksOversizedBounds();
     void namedLockIsVisibleToOthers();
     void logoOpensMakersPage();
+    void startsAfterTheFirstFrame();
 };
 
 void TestTchatWindow::creationValues() {
@@ -205,6 +206,36 @@ void TestTchatWindow::logoOpensMakersPage() {
     QCOMPARE(opened, QStringList{about.URL1.address()});
     QVERIFY(opened.first().startsWith(QLatin1String("http://")));
     TURL::opener() = desktop;
+}
+
+// What the first frame does not show waits for it: the other windows and the
+// command line come once the window is exposed and painted, and only once.
+void TestTchatWindow::startsAfterTheFirstFrame() {
+    Tchat chat(idle());
+    int runs = 0;
+    bool painted = false, paintedBefore = false;
+    struct PaintWatch : QObject {
+        bool* painted;
+        explicit PaintWatch(bool* p) : painted(p) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) *painted = true;
+            return false;
+        }
+    } watch(&painted);
+    chat.centralWidget()->installEventFilter(&watch);
+    chat.beforeParams = [&] {
+        ++runs;
+        paintedBefore = painted;
+    };
+    chat.show();
+    QCOMPARE(runs, 0);
+    QTRY_COMPARE(runs, 1);
+    QVERIFY(paintedBefore);
+    QVERIFY(chat.transcriptLines().join('\n').contains(QStringLiteral("Loading Multi-player Game")));
+    chat.hide();
+    chat.show();
+    QTest::qWait(50);
+    QCOMPARE(runs, 1);
 }
 
 QTEST_MAIN(TestTchatWindow)
