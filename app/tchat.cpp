@@ -111,8 +111,8 @@ Tchat::~Tchat() {
 namespace {
 // A submenu of mutually exclusive, checkable choices; `checked` is the one
 // ticked at first, or -1 for none until the settings say.
-QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title, std::initializer_list<QString> names,
-                               int checked) {
+QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title,
+                               std::initializer_list<QString> names, int checked) {
     QMenu* menu = parent->addMenu(title);
     auto* group = new QActionGroup(menu);
     QList<QAction*> actions;
@@ -146,7 +146,8 @@ void Tchat::buildMenu() {
     PlayChatterSounds1->setCheckable(true);
     PlayChatterSounds1->setChecked(false);
 
-    const QList<QAction*> turn = addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
+    const QList<QAction*> turn =
+        addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
     Classic1 = turn[0];
     New1 = turn[1];
     const QList<QAction*> speed =
@@ -165,10 +166,11 @@ void Tchat::buildMenu() {
 
     TextColor1 = options->addAction(QStringLiteral("Text Color"));
     const int sizes[4] = {8, 10, 12, 14};
-    const QList<QAction*> size = addChoiceGroup(options, QStringLiteral("Text Size"),
-                                                {QString::number(sizes[0]), QString::number(sizes[1]),
-                                                 QString::number(sizes[2]), QString::number(sizes[3])},
-                                                -1);
+    const QList<QAction*> size =
+        addChoiceGroup(options, QStringLiteral("Text Size"),
+                       {QString::number(sizes[0]), QString::number(sizes[1]),
+                        QString::number(sizes[2]), QString::number(sizes[3])},
+                       -1);
     for (int i = 0; i < 4; ++i) {
         TextSize[i] = size[i];
         TextSize[i]->setData(sizes[i]);
@@ -197,6 +199,14 @@ void Tchat::buildMenu() {
     Content1 = help->addAction(QStringLiteral("Content"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
     connect(Content1, &QAction::triggered, this, [this] { showWindow(windows_.help); });
+    // The download window, whether or not it opens at start.
+    Lobby1 = help->addAction(QStringLiteral("The Korvan Lobby…"));
+    connect(Lobby1, &QAction::triggered, this, [this] {
+        if (!windows_.download) return;
+        windows_.download->check_showatstart->setChecked(
+            Settings(settingsFolder).load().showDownload);
+        showWindow(windows_.download);
+    });
     About1 = help->addAction(QStringLiteral("About"));
     connect(About1, &QAction::triggered, this, [this] { showWindow(windows_.about); });
 }
@@ -324,7 +334,12 @@ void Tchat::processparams() {
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), systemcolor);
-        if (windows_.download) windows_.download->show();
+        if (windows_.download) {
+            // A player who unticked "Show this window at start" goes straight to the board.
+            const bool show = Settings(settingsFolder).load().showDownload;
+            windows_.download->check_showatstart->setChecked(show);
+            if (show) windows_.download->show();
+        }
         hostaddress = QStringLiteral("127.0.0.1");
         playername = QStringLiteral("You");
         hostpress();
