@@ -111,8 +111,8 @@ Tchat::~Tchat() {
 namespace {
 // A submenu of mutually exclusive, checkable choices; `checked` is the one
 // ticked at first, or -1 for none until the settings say.
-QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title,
-                               std::initializer_list<QString> names, int checked) {
+QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title, std::initializer_list<QString> names,
+                               int checked) {
     QMenu* menu = parent->addMenu(title);
     auto* group = new QActionGroup(menu);
     QList<QAction*> actions;
@@ -146,8 +146,7 @@ void Tchat::buildMenu() {
     PlayChatterSounds1->setCheckable(true);
     PlayChatterSounds1->setChecked(false);
 
-    const QList<QAction*> turn =
-        addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
+    const QList<QAction*> turn = addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
     Classic1 = turn[0];
     New1 = turn[1];
     const QList<QAction*> speed =
@@ -166,11 +165,10 @@ void Tchat::buildMenu() {
 
     TextColor1 = options->addAction(QStringLiteral("Text Color"));
     const int sizes[4] = {8, 10, 12, 14};
-    const QList<QAction*> size =
-        addChoiceGroup(options, QStringLiteral("Text Size"),
-                       {QString::number(sizes[0]), QString::number(sizes[1]),
-                        QString::number(sizes[2]), QString::number(sizes[3])},
-                       -1);
+    const QList<QAction*> size = addChoiceGroup(options, QStringLiteral("Text Size"),
+                                                {QString::number(sizes[0]), QString::number(sizes[1]),
+                                                 QString::number(sizes[2]), QString::number(sizes[3])},
+                                                -1);
     for (int i = 0; i < 4; ++i) {
         TextSize[i] = size[i];
         TextSize[i]->setData(sizes[i]);

@@ -32,9 +32,9 @@ QString field(const SettingsValues& v, const QString& name) {
     return "<unknown field>";
 }
 
-const QStringList fields{"bounds",    "turnSound",    "textSize",      "textColor",
-                         "botSpeed",  "playSounds",   "chatterSounds", "phrases",
-                         "showHints", "animateChips", "botSkill",      "showChances"};
+const QStringList fields{"bounds",     "turnSound",     "textSize", "textColor", "botSpeed",
+                         "playSounds", "chatterSounds", "phrases",  "showHints", "animateChips",
+                         "botSkill",   "showChances"};
 
 } // namespace
 
