@@ -159,6 +159,13 @@ Tdownload::Tdownload(QWidget* parent)
                                    "close this game and open The Korvan Lobby.")));
     Button2 = new QPushButton(QStringLiteral("Play with Others"), lobby);
     lobbyLayout->addWidget(Button2);
+    // Most players have no lobby: say where playing with others is without it.
+    QLabel* noLobby = text(lobby, QStringLiteral("No lobby? You do not need it: \"Play with "
+                                                 "Others\" then opens \"Join a Game…\", and "
+                                                 "File > \"Host a Game…\" in the game's window "
+                                                 "hosts a game for others to join."));
+    noLobby->setStyleSheet(QStringLiteral("color: rgb(96,80,64);"));
+    lobbyLayout->addWidget(noLobby);
 
     // On the walnut under the panels: whether this window opens at a solo
     // start, and where to find it when it does not.
@@ -239,6 +246,12 @@ void Tdownload::getbuttonClick() {
         infolabel->setText(infolabel->text() + QString(lines, QLatin1Char('.')));
     });
     connect(reply_, &QNetworkReply::readyRead, this, [this] {
+        // A server's error page is not the installer: nothing of it is saved
+        // or announced as downloading.
+        if (reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400) {
+            reply_->readAll();
+            return;
+        }
         if (!begun_) {
             begun_ = true;
             infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());

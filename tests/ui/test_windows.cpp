@@ -142,8 +142,9 @@ void TestWindows::downloadAndInstall() {
 void TestWindows::downloadServerError_data() {
     QTest::addColumn<QByteArray>("reply"); // empty: nothing listens on the port
     QTest::addColumn<QString>("why");
-    QTest::newRow("not found") << QByteArray("HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n")
-                               << "its web server does not have it.";
+    QTest::newRow("not found")
+        << QByteArray("HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nNot found")
+        << "its web server does not have it.";
     QTest::newRow("forbidden") << QByteArray("HTTP/1.0 403 Forbidden\r\nContent-Length: 0\r\n\r\n")
                                << "its web server refused to give it.";
     QTest::newRow("closed port") << QByteArray() << "its web server refused the connection.";
@@ -169,6 +170,7 @@ void TestWindows::downloadServerError() {
     QCOMPARE(d.infolabel->text(), QStringLiteral("Download Aborted"));
     QCOMPARE(d.state(), 2);
     QCOMPARE(starts, 0);
+    QCOMPARE(d.infolabel3->text(), QString()); // an error page is not the installer arriving
     // Said in plain words, with the way to play with others without the lobby.
     QVERIFY(d.infolabel4->isVisible());
     QVERIFY2(d.infolabel4->text().contains(why), qPrintable(d.infolabel4->text()));
