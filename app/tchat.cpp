@@ -198,6 +198,14 @@ void Tchat::buildMenu() {
     Content1 = help->addAction(QStringLiteral("Content"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
     connect(Content1, &QAction::triggered, this, [this] { showWindow(windows_.help); });
+    // The download window, whether or not it opens at start.
+    Lobby1 = help->addAction(QStringLiteral("The Korvan Lobby…"));
+    connect(Lobby1, &QAction::triggered, this, [this] {
+        if (!windows_.download) return;
+        windows_.download->check_showatstart->setChecked(
+            Settings(settingsFolder).load().showDownload);
+        showWindow(windows_.download);
+    });
     About1 = help->addAction(QStringLiteral("About"));
     connect(About1, &QAction::triggered, this, [this] { showWindow(windows_.about); });
 }
@@ -345,7 +353,12 @@ void Tchat::processparams() {
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {
         addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), systemcolor);
-        if (windows_.download) windows_.download->show();
+        if (windows_.download) {
+            // A player who unticked "Show this window at start" goes straight to the board.
+            const bool show = Settings(settingsFolder).load().showDownload;
+            windows_.download->check_showatstart->setChecked(show);
+            if (show) windows_.download->show();
+        }
         hostaddress = QStringLiteral("127.0.0.1");
         playername = QStringLiteral("You");
         hostpress();

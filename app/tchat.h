@@ -162,6 +162,7 @@ public:
     QAction* SpyList1;
     QAction* PhraseList1;
     QAction* Content1;
+    QAction* Lobby1; // "The Korvan Lobby…": the download window
     QAction* About1;
 
     TSock* sock;
@@ -254,6 +255,7 @@ public:
     Tprogress* progresswindow = nullptr;
     ChancesBar* chancesbar = nullptr;
     void updateChances();
+    void showChancesBar(bool on);
 
     // ---- play comfort: hints, gliding chips, keys, record, dice figures ----
     QAction* ShowHints1;
@@ -338,6 +340,7 @@ private:
     bool startedAfterFrame_ = false;
     bool paramsProcessed_ = false;
     bool closing_ = false;
+    int turnLogWidth_ = 0; // the turn log's width without the chances beside it
     Windows windows_;
     MessageBoxDialogs defaultDialogs_;
     Dialogs* dialogs_ = &defaultDialogs_;

@@ -132,6 +132,10 @@ void Tchat::wireChat() {
 void Tchat::setWindows(const Windows& w) {
     windows_ = w;
     wirePhraseEditor();
+    if (windows_.download)
+        windows_.download->onShowAtStart = [this](bool on) {
+            Settings(settingsFolder).saveShowDownload(on);
+        };
     if (windows_.tallylist) {
         // A finished game refills "Players In Current Game" from the seats.
         windows_.tallylist->loadchecklist = [this] { loadchecklist(); };

@@ -32,7 +32,7 @@ void Tchat::wireSettingsMenu() {
     connect(Strong1, &QAction::triggered, this, [this] { setBotSkill(1); });
     connect(Perfect1, &QAction::triggered, this, [this] { setBotSkill(2); });
     connect(ShowChances1, &QAction::triggered, this, [this](bool on) {
-        chancesbar->setVisible(on);
+        showChancesBar(on);
         updateChances();
         saveinifile();
     });
@@ -96,9 +96,19 @@ void Tchat::wirePerfectTable() {
         updateChances();
     });
     chancesbar = new ChancesBar(panel_board);
-    chancesbar->setGeometry(board::BoardView::PanelPosition.x() + 363,
-                            board::BoardView::PanelPosition.y() + 4, 6, 290);
-    chancesbar->hide();
+    turnLogWidth_ = view->memo_turn->width();
+    showChancesBar(false);
+}
+
+void Tchat::showChancesBar(bool on) {
+    // The column stands between the turn log and the board, as tall as the
+    // log, which gives way to it only while it is shown.
+    const QRect log = view->memo_turn->geometry();
+    const int right = board::BoardView::PanelPosition.x() - ChancesBar::Gap;
+    chancesbar->setGeometry(right - ChancesBar::Width, log.top(), ChancesBar::Width, log.height());
+    const int width = on ? chancesbar->x() - ChancesBar::Gap - log.left() : turnLogWidth_;
+    view->memo_turn->setGeometry(log.left(), log.top(), width, log.height());
+    chancesbar->setVisible(on);
 }
 
 void Tchat::updateChances() {
@@ -149,7 +159,7 @@ void Tchat::loadinifile() {
     if (myseat == 1 && loggedin) sendBotSettings();
     if (botskill == 2) perfecttable->ensure();
     ShowChances1->setChecked(v.showChances);
-    chancesbar->setVisible(v.showChances);
+    showChancesBar(v.showChances);
     updateChances();
     PlaySounds1->setChecked(v.playSounds);
     sounds_->setPlaySounds(v.playSounds);

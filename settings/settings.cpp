@@ -134,6 +134,7 @@ SettingsValues Settings::load() const {
     v.lastHost = ini.value(Section, "Lasthost");
     v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
     v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
+    v.showDownload = ini.value(Section, "Showdownload", "true") != QLatin1String("false");
     return v;
 }
 
@@ -168,5 +169,11 @@ bool Settings::saveLastGame(const QString& name, const QString& host) const {
     ProfileFile ini = open();
     ini.setValue(Section, "Playername", name);
     if (!host.isEmpty()) ini.setValue(Section, "Lasthost", host);
+    return ini.commit();
+}
+
+bool Settings::saveShowDownload(bool show) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Showdownload", show ? "true" : "false");
     return ini.commit();
 }

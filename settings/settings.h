@@ -56,6 +56,9 @@ struct SettingsValues {
     // The computer's level: 0 "Klot", 1 "Strong", 2 "Perfect"; anything else reads as 0.
     int botSkill = 0;
     bool showChances = false;
+    // The download window at a solo start ("Showdownload"); written only by
+    // saveShowDownload(), when its check box is clicked.
+    bool showDownload = true;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.
@@ -94,6 +97,8 @@ public:
     // The Host and Join dialogs' write: "Playername", and "Lasthost" unless
     // 'host' is empty, and nothing else.
     bool saveLastGame(const QString& name, const QString& host = QString()) const;
+    // The download window's check box: "Showdownload" and nothing else.
+    bool saveShowDownload(bool show) const;
 
 private:
     Settings(QString folder, QString seedPath);

@@ -73,6 +73,40 @@ QString gamePlay() {
         "View, Dice Statistics shows how the dice fell this session.");
 }
 
+QString computer() {
+    return QStringLiteral(
+        "The Computer\n\n"
+        "The computer plays every seat that has no player, and the seat of a player who chose "
+        "Options, Just Watch. The player who hosts the game (in a solo game, you) chooses how "
+        "well it plays in Options, Bot Skill, and how fast in Options, Bot Speed.\n\n"
+        "Klot\n"
+        "Klot plays by fixed preferences and never thinks ahead: on a throw of one it enters a "
+        "new chip, otherwise it moves a chip off its first square, then a chip that lands on a "
+        "rosette or home, and otherwise the first chip that can move. It never looks at your "
+        "chips, so it is the right opponent for learning the game.\n\n"
+        "Strong\n"
+        "Strong looks two throws ahead: every move it could make, every throw that could follow "
+        "and every answer to it, weighed by how often each throw comes up. It judges the "
+        "positions it reaches by how far each side has come, which chips the next throw could "
+        "send back and who holds the middle rosette, in the measure that a comparison with "
+        "exact results taught it.\n\n"
+        "Expert\n"
+        "Late in the game, once at least six chips are home between the two players, Expert "
+        "looks the position up in an exact table of them all and makes the best move there is. "
+        "Before that it searches one throw deeper than Strong, and wherever its search "
+        "reaches the table it uses the exact values. The table is built on this computer the "
+        "first time Expert is chosen, which takes a while; a window shows how far it has come, "
+        "and until it is ready Expert plays as Strong.\n\n"
+        "The chances bar\n"
+        "Options, Show Chances puts a bar beside the board that shows each player's chance to "
+        "win, as the computer sees it, from the position as it stands. The green part, filling "
+        "from the top, and the number at the top are the first player's chance; the orange "
+        "part and the number at the bottom are the second player's. A line marks even odds. "
+        "When the exact table covers the position, the numbers are exact; before that they are "
+        "Strong's estimate. Players and spys alike can show it, and it changes after every "
+        "throw and move.");
+}
+
 QString history() {
     return QStringLiteral(
         "History\n\n"
@@ -95,8 +129,11 @@ QString lobby() {
         "The Korvan Lobby is a separate program where players of Korvan games meet, chat and "
         "start games together. It starts Kelvoa for you with the right settings, whether you "
         "host a game or join one.\n\n"
-        "You can get the lobby from Korvan: start Kelvoa without the lobby and choose "
-        "\"Download And Install The Korvan Lobby Now\".");
+        "You can get the lobby from Korvan: choose Help, \"The Korvan Lobby…\" and then "
+        "\"Download And Install The Korvan Lobby Now\". The same window opens at a solo start "
+        "until you clear \"Show this window at start\".\n\n"
+        "You do not need the lobby to play with others: File, \"Host a Game…\" hosts a game "
+        "and File, \"Join a Game…\" joins one (see Connecting).");
 }
 
 } // namespace helptext

@@ -6,6 +6,7 @@ namespace helptext {
 QString overview();
 QString connecting();
 QString gamePlay();
+QString computer();
 QString history();
 QString lobby();
 } // namespace helptext

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -54,11 +55,47 @@ QPixmap promotion() {
     p.drawText(QRect(0, 84, 300, 56), Qt::AlignCenter, QStringLiteral("The Korvan Lobby"));
     return pm;
 }
+
+// What went wrong, as a player would say it.
+QString whyFailed(QNetworkReply::NetworkError error, int status) {
+    const QString head = QStringLiteral("The Korvan Lobby could not be downloaded: ");
+    if (status == 404 || status == 410 || error == QNetworkReply::ContentNotFoundError ||
+        error == QNetworkReply::ContentGoneError)
+        return head + QStringLiteral("its web server does not have it.");
+    if (status == 401 || status == 403 || error == QNetworkReply::ContentAccessDenied ||
+        error == QNetworkReply::AuthenticationRequiredError)
+        return head + QStringLiteral("its web server refused to give it.");
+    if (status >= 400)
+        return head + QStringLiteral("its web server answered with error %1.").arg(status);
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return head + QStringLiteral("its web server could not be found. Is this computer "
+                                     "connected to the internet?");
+    case QNetworkReply::ConnectionRefusedError:
+        return head + QStringLiteral("its web server refused the connection.");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError: // the transfer time-out, not "Stop"
+        return head + QStringLiteral("its web server did not answer.");
+    case QNetworkReply::RemoteHostClosedError:
+        return head + QStringLiteral("its web server broke the connection off.");
+    default:
+        return head + QStringLiteral("the connection to its web server failed.");
+    }
+}
+
+// Playing with others has not needed the lobby since the File menu learnt it.
+QString withoutLobby() {
+    return QStringLiteral(
+        "You can play with others without the lobby: in the game's File menu, choose "
+        "\"Host a Game…\" to host a game, or \"Join a Game…\" to join one.");
+}
 } // namespace
 
 Tdownload::Tdownload(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       folder(QCoreApplication::applicationDirPath()) {
+    if (const QString mirror = qEnvironmentVariable(AddressVariable); !mirror.isEmpty())
+        address = mirror;
     setWindowTitle(QStringLiteral("Download The Korvan Lobby"));
     resize(724, 500);
     setAutoFillBackground(true);
@@ -89,8 +126,15 @@ Tdownload::Tdownload(QWidget* parent)
     infolabel3 = text(dl, QString());
     infolabel2 = new QLabel(dl);
     infolabel2->hide();
+    infolabel4 = text(dl, QString());
+    infolabel4->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    infolabel4->setStyleSheet(
+        QStringLiteral("QLabel { background: rgb(251,244,228); color: rgb(92,36,14);"
+                       " border: 1px solid rgb(214,178,104); border-radius: 4px; padding: 6px; }"));
+    infolabel4->hide();
     for (QWidget* w : {static_cast<QWidget*>(getbutton), static_cast<QWidget*>(abortbutton),
-                       static_cast<QWidget*>(infolabel), static_cast<QWidget*>(infolabel3)})
+                       static_cast<QWidget*>(infolabel), static_cast<QWidget*>(infolabel3),
+                       static_cast<QWidget*>(infolabel4)})
         dlLayout->addWidget(w);
     dlLayout->addStretch(1);
 
@@ -115,6 +159,31 @@ Tdownload::Tdownload(QWidget* parent)
                                    "close this game and open The Korvan Lobby.")));
     Button2 = new QPushButton(QStringLiteral("Play with Others"), lobby);
     lobbyLayout->addWidget(Button2);
+    // Most players have no lobby: say where playing with others is without it.
+    QLabel* noLobby = text(lobby, QStringLiteral("No lobby? You do not need it: \"Play with "
+                                                 "Others\" then opens \"Join a Game…\", and "
+                                                 "File > \"Host a Game…\" in the game's window "
+                                                 "hosts a game for others to join."));
+    noLobby->setStyleSheet(QStringLiteral("color: rgb(96,80,64);"));
+    lobbyLayout->addWidget(noLobby);
+
+    // On the walnut under the panels: whether this window opens at a solo
+    // start, and where to find it when it does not.
+    check_showatstart = new QCheckBox(QStringLiteral("Show this window at start"), this);
+    check_showatstart->setChecked(true);
+    auto* later = new QLabel(
+        QStringLiteral("It is always at hand in the game's Help menu: \"The Korvan Lobby…\"."),
+        this);
+    for (QWidget* w : {static_cast<QWidget*>(check_showatstart), static_cast<QWidget*>(later)}) {
+        QPalette lp = w->palette();
+        lp.setColor(QPalette::WindowText, QColor(234, 222, 196));
+        w->setPalette(lp);
+    }
+    check_showatstart->setStyleSheet(QStringLiteral("QCheckBox { color: rgb(234,222,196); }"));
+    auto* foot = new QHBoxLayout;
+    foot->addWidget(check_showatstart);
+    foot->addSpacing(16);
+    foot->addWidget(later, 1);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(10, 10, 10, 10);
@@ -122,13 +191,19 @@ Tdownload::Tdownload(QWidget* parent)
     grid->addWidget(dl, 0, 0, 2, 1);
     grid->addWidget(solo, 0, 1);
     grid->addWidget(lobby, 1, 1);
+    grid->addLayout(foot, 2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
 
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
     connect(Button2, &QPushButton::clicked, this, &Tdownload::Button2Click);
+    connect(check_showatstart, &QCheckBox::clicked, this, [this](bool on) {
+        if (onShowAtStart) onShowAtStart(on);
+    });
 }
 
 void Tdownload::showEvent(QShowEvent* event) {
@@ -140,12 +215,17 @@ void Tdownload::showEvent(QShowEvent* event) {
 void Tdownload::getbuttonClick() {
     if (reply_) return;
     setState(1);
+    stopped_ = false;
+    infolabel4->clear();
+    infolabel4->hide();
     const QString name = address.section(QLatin1Char('/'), -1);
     infolabel2->setText(name);
     file_.setFileName(QDir(folder).filePath(name));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         infolabel->setText(QStringLiteral("Download Aborted"));
         setState(2);
+        failed(QStringLiteral("The installer could not be saved in %1.")
+                   .arg(QDir::toNativeSeparators(folder)));
         return;
     }
     getbutton->setEnabled(false);
@@ -158,6 +238,7 @@ void Tdownload::getbuttonClick() {
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Mozilla/3.0 (compatible)"));
     request.setRawHeader("Accept", "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*");
     request.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+    request.setTransferTimeout(TransferTimeoutMs);
     reply_ = http_.get(request);
     connect(reply_, &QNetworkReply::metaDataChanged, this, [this] {
         // One dot per header line received.
@@ -165,6 +246,12 @@ void Tdownload::getbuttonClick() {
         infolabel->setText(infolabel->text() + QString(lines, QLatin1Char('.')));
     });
     connect(reply_, &QNetworkReply::readyRead, this, [this] {
+        // A server's error page is not the installer: nothing of it is saved
+        // or announced as downloading.
+        if (reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400) {
+            reply_->readAll();
+            return;
+        }
         if (!begun_) {
             begun_ = true;
             infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());
@@ -184,6 +271,7 @@ void Tdownload::finished() {
     if (reply->error() != QNetworkReply::NoError || status >= 400) {
         infolabel->setText(QStringLiteral("Download Aborted"));
         setState(2);
+        if (!stopped_) failed(whyFailed(reply->error(), status));
     } else {
         file_.write(reply->readAll());
         file_.flush();
@@ -207,7 +295,13 @@ void Tdownload::finished() {
     if (exitGame) exitGame();
 }
 
+void Tdownload::failed(const QString& why) {
+    infolabel4->setText(why + QStringLiteral("\n\n") + withoutLobby());
+    infolabel4->show();
+}
+
 void Tdownload::abortbuttonClick() {
+    stopped_ = true;
     if (reply_) reply_->abort();
     // abort() finishes the reply at once; these texts are what remains shown
     // next to the failure's "Download Aborted".

@@ -1,6 +1,7 @@
 #pragma once
 // Offered at a solo start: play solo, fetch and install the lobby program, or
 // close the game and start the lobby that is already installed.
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QNetworkAccessManager>
@@ -17,7 +18,11 @@ public:
     explicit Tdownload(QWidget* parent = nullptr);
 
     // Where the installer comes from; its last segment names the file.
+    // $KELVOA_LOBBY_ADDRESS, when set, names a mirror instead.
     QString address = QStringLiteral("http://www.korvan.example/lobby/KorvanLobbySetup.exe");
+    static constexpr auto AddressVariable = "KELVOA_LOBBY_ADDRESS";
+    // A server that sends nothing for this long has not answered.
+    static constexpr int TransferTimeoutMs = 30000;
     // Where it is saved: the program's folder.
     QString folder;
     QString lobbyPath = QStringLiteral("C:\\Program Files\\Korvan\\KorvanLobby.exe");
@@ -29,6 +34,8 @@ public:
     std::function<void()> exitGame;
     // "Play with Others" without the lobby: the game's own Join dialog.
     std::function<void()> joinGame;
+    // Told when the player clicks "Show this window at start", so it is kept.
+    std::function<void(bool)> onShowAtStart;
 
     QPushButton* getbutton;
     QPushButton* abortbutton;
@@ -37,6 +44,10 @@ public:
     QLabel* infolabel;    // progress; its tag is the download state
     QLabel* infolabel2;   // the installer's file name (hidden)
     QLabel* infolabel3;   // phase
+    // Why a download could not be made, in plain words, and the way to play
+    // with others without the lobby. Empty while nothing failed.
+    QLabel* infolabel4;
+    QCheckBox* check_showatstart; // "Show this window at start"
     int state() const { return infolabel->property("tag").toInt(); }
 
     void getbuttonClick();
@@ -53,10 +64,12 @@ protected:
 private:
     void setState(int s) { infolabel->setProperty("tag", s); }
     void finished();
+    void failed(const QString& why);
 
     QNetworkAccessManager http_;
     QPointer<QNetworkReply> reply_;
     QFile file_;
     qint64 received_ = 0;
     bool begun_ = false;
+    bool stopped_ = false; // "Stop Download" was clicked
 };

@@ -42,11 +42,9 @@ Thelp::Thelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(10, 10, 10, 10);
     sideLayout->setSpacing(6);
-    const std::pair<int, const char*> topics[] = {{1, "Overview"},
-                                                  {2, "Connecting"},
-                                                  {3, "Game Play"},
-                                                  {5, "Documentation"},
-                                                  {11, "The Lobby"}};
+    const std::pair<int, const char*> topics[] = {{1, "Overview"},      {2, "Connecting"},
+                                                  {3, "Game Play"},     {4, "The Computer"},
+                                                  {5, "Documentation"}, {11, "The Lobby"}};
     for (const auto& [tag, caption] : topics) {
         TSelButton* b = sideButton(side, QString::fromLatin1(caption), tag);
         b->OnClick = [this](TSelButton* s) { SelButton1Click(s); };
@@ -76,11 +74,9 @@ Thelp::Thelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     label_caption->setStyleSheet(QStringLiteral("color: rgb(160,150,131);"));
 
     stack = new QStackedWidget(this);
-    const std::pair<int, QString> texts[] = {{1, helptext::overview()},
-                                             {2, helptext::connecting()},
-                                             {3, helptext::gamePlay()},
-                                             {5, helptext::history()},
-                                             {11, helptext::lobby()}};
+    const std::pair<int, QString> texts[] = {{1, helptext::overview()}, {2, helptext::connecting()},
+                                             {3, helptext::gamePlay()}, {4, helptext::computer()},
+                                             {5, helptext::history()},  {11, helptext::lobby()}};
     for (const auto& [tag, text] : texts) {
         auto* m = new QTextBrowser(stack);
         m->setPlainText(text);

@@ -16,7 +16,7 @@ public:
 
     QLabel* label_caption;
     QStackedWidget* stack;
-    std::map<int, QTextBrowser*> memo; // by the topic buttons' tags: 1, 2, 3, 5, 11
+    std::map<int, QTextBrowser*> memo; // by the topic buttons' tags: 1, 2, 3, 4, 5, 11
     std::map<int, TSelButton*> SelButton;
     TSelButton* button_about;
     TSelButton* button_done;

@@ -213,9 +213,17 @@ void TestTchatSettings::chancesFollowTheGame() {
     host.send(wire::moveit(2, 1, 1, true, false, false, false));
     host.send(wire::nextplayer(2));
     QTRY_VERIFY(chat.chancesbar->chance() < beforeEntry);
-    // Switched off, the bar goes and the setting with it.
+    // Each seat's share is shown, the two make 100, and the turn log makes room.
+    const QString first = chat.chancesbar->seatText(1), second = chat.chancesbar->seatText(2);
+    QVERIFY(first.endsWith('%') && second.endsWith('%'));
+    QCOMPARE(first.chopped(1).toInt() + second.chopped(1).toInt(), 100);
+    const int fullLog = 318;
+    QVERIFY(!chat.view->memo_turn->geometry().intersects(chat.chancesbar->geometry()));
+    QVERIFY(chat.chancesbar->geometry().right() < chat.view->FlatPanel1->x());
+    // Switched off, the bar goes and the setting with it; the log is whole again.
     chat.ShowChances1->trigger();
     QVERIFY(!chat.chancesbar->isVisible());
+    QCOMPARE(chat.view->memo_turn->width(), fullLog);
     QVERIFY(readAll(dir.filePath("korvanlobby.ini")).contains("Showchances=false"));
 }
 

@@ -1,9 +1,11 @@
 // The main window's own rules: creation values, menu, size limits, screen
 // location and what closing stores.
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,6 +31,7 @@ private slots:
     void namedLockIsVisibleToOthers();
     void logoOpensMakersPage();
     void startsAfterTheFirstFrame();
+    void downloadWindowAtSoloStart();
 };
 
 void TestTchatWindow::creationValues() {
@@ -85,6 +88,7 @@ void TestTchatWindow::menuItems() {
                                     "Phrase List",
                                     "Dice Statistics",
                                     "Content",
+                                    "The Korvan Lobby…",
                                     "About"}));
     QVERIFY(chat.PlaySounds1->isChecked());
     QVERIFY(!chat.PlayChatterSounds1->isChecked());
@@ -236,6 +240,47 @@ void TestTchatWindow::startsAfterTheFirstFrame() {
     chat.show();
     QTest::qWait(50);
     QCOMPARE(runs, 1);
+}
+
+// The check box in the download window decides whether the next solo start
+// shows it; Help brings it back either way.
+void TestTchatWindow::downloadWindowAtSoloStart() {
+    QTemporaryDir dir;
+    QTcpServer host; // the own host: accepts and says nothing
+    QVERIFY(host.listen(QHostAddress::LocalHost));
+    const auto soloStart = [&](Tchat& chat, Tdownload& download) {
+        chat.settingsFolder = dir.path();
+        chat.startHost = [&host] { return host.serverPort(); };
+        chat.setWindows({nullptr, nullptr, nullptr, nullptr, nullptr, &download});
+        chat.show();
+        QTRY_VERIFY(chat.transcriptLines().contains("0+Loading Solo Game..Please wait."));
+    };
+    {
+        Tchat chat({});
+        Tdownload download;
+        soloStart(chat, download);
+        QVERIFY(download.isVisible());
+        QVERIFY(download.check_showatstart->isChecked());
+        QTest::mouseClick(download.check_showatstart, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!download.check_showatstart->isChecked());
+        QVERIFY(!Settings(dir.path()).load().showDownload);
+    }
+    QFile ini(QDir(dir.path()).filePath("korvanlobby.ini"));
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("Showdownload=false"));
+    ini.close();
+    {
+        Tchat chat({});
+        Tdownload download;
+        soloStart(chat, download);
+        QTest::qWait(50);
+        QVERIFY(!download.isVisible()); // straight to the board
+        chat.Lobby1->trigger();
+        QVERIFY(download.isVisible());
+        QVERIFY(!download.check_showatstart->isChecked());
+        QTest::mouseClick(download.check_showatstart, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(Settings(dir.path()).load().showDownload);
+    }
 }
 
 QTEST_MAIN(TestTchatWindow)

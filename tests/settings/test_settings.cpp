@@ -27,6 +27,7 @@ QString field(const SettingsValues& v, const QString& name) {
     if (name == "animateChips") return v.animateChips ? "on" : "off";
     if (name == "botSkill") return QString::number(v.botSkill);
     if (name == "showChances") return v.showChances ? "on" : "off";
+    if (name == "showDownload") return v.showDownload ? "on" : "off";
     if (name == "phrases") return QStringList(v.phrases.begin(), v.phrases.end()).join('|');
     return "<unknown field>";
 }
@@ -100,6 +101,7 @@ void TestSettings::defaults() {
     QCOMPARE(field(v, "chatterSounds"), "on");
     QCOMPARE(field(v, "botSkill"), "0"); // Klot
     QCOMPARE(field(v, "showChances"), "off");
+    QCOMPARE(field(v, "showDownload"), "on");
     QCOMPARE(field(v, "phrases"), "||||||||"); // nothing replaces the initial phrases
 }
 
@@ -185,6 +187,10 @@ void TestSettings::reading_data() {
                                   << "on";
     QTest::newRow("chances True") << QByteArray("Showchances=True") << "showChances"
                                   << "off";
+    QTest::newRow("download false") << QByteArray("Showdownload=false") << "showDownload"
+                                    << "off";
+    QTest::newRow("download False") << QByteArray("Showdownload=False") << "showDownload"
+                                    << "on";
     QTest::newRow("phrases") << QByteArray("Phrase1=Hi\nPhrase2=\nphrase9=Bye all") << "phrases"
                              << "Hi||||||||Bye all";
 }

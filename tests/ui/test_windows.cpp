@@ -39,6 +39,7 @@ private slots:
     void helpTopics();
     void aboutLinkAndVersion();
     void downloadAndInstall();
+    void downloadServerError_data();
     void downloadServerError();
     void lobbyNotInstalled();
     void lobbyNotInstalledOpensJoin();
@@ -75,7 +76,7 @@ void TestWindows::helpTopics() {
     QCOMPARE(h.shownTopic(), 3);
     QCOMPARE(h.label_caption->text(), QStringLiteral("Game Play"));
     QVERIFY(h.memo[3]->toPlainText().startsWith("Game Play"));
-    for (int tag : {1, 2, 5, 11})
+    for (int tag : {1, 2, 4, 5, 11})
         QVERIFY(!h.memo[tag]->toPlainText().isEmpty());
     // Opening help again keeps the topic last chosen.
     h.show();
@@ -138,22 +139,48 @@ void TestWindows::downloadAndInstall() {
     QVERIFY(!d.abortbutton->isEnabled());
 }
 
+void TestWindows::downloadServerError_data() {
+    QTest::addColumn<QByteArray>("reply"); // empty: nothing listens on the port
+    QTest::addColumn<QString>("why");
+    QTest::newRow("not found")
+        << QByteArray("HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nNot found")
+        << "its web server does not have it.";
+    QTest::newRow("forbidden") << QByteArray("HTTP/1.0 403 Forbidden\r\nContent-Length: 0\r\n\r\n")
+                               << "its web server refused to give it.";
+    QTest::newRow("closed port") << QByteArray() << "its web server refused the connection.";
+}
+
 void TestWindows::downloadServerError() {
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, why);
     TinyWebServer web;
-    web.reply = "HTTP/1.0 404 Not Found\r\nContent-Length: 0\r\n\r\n";
+    web.reply = reply;
     QVERIFY(web.listen());
     QTemporaryDir dir;
     Tdownload d;
     d.address = web.url("/lobby/Setup.exe");
+    if (reply.isEmpty()) web.server.close();
     d.folder = dir.path();
     int starts = 0;
     d.shellOpen = [&](const QString&, const QStringList&) { return ++starts, true; };
+    d.show();
     QSignalSpy ended(&d, &Tdownload::downloadEnded);
     d.getbuttonClick();
     QVERIFY(ended.wait(5000));
     QCOMPARE(d.infolabel->text(), QStringLiteral("Download Aborted"));
     QCOMPARE(d.state(), 2);
     QCOMPARE(starts, 0);
+    QCOMPARE(d.infolabel3->text(), QString()); // an error page is not the installer arriving
+    // Said in plain words, with the way to play with others without the lobby.
+    QVERIFY(d.infolabel4->isVisible());
+    QVERIFY2(d.infolabel4->text().contains(why), qPrintable(d.infolabel4->text()));
+    QVERIFY(d.infolabel4->text().contains(QStringLiteral("\"Host a Game…\"")));
+    QVERIFY(d.infolabel4->text().contains(QStringLiteral("\"Join a Game…\"")));
+    // Ready to try again; a new try starts without the old explanation.
+    QVERIFY(d.getbutton->isEnabled());
+    d.getbuttonClick();
+    QVERIFY(!d.infolabel4->isVisible());
+    QVERIFY(ended.wait(5000));
 }
 
 void TestWindows::lobbyNotInstalled() {
