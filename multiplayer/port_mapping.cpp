@@ -62,5 +62,18 @@ void PortMapper::close() {
 void PortMapper::take(const Reachability& r) {
     if (r == state_) return;
     state_ = r;
+    // One line for whoever runs a host without looking at its window.
+    static const char* const Said[] = {"not asked", "asking",  "forwarded", "no router answered",
+                                       "refused",   "taken",   "shared address"};
+    if (r.state == Reachability::NotAsked || r.state == Reachability::Asking) {
+        emit changed(state_);
+        return;
+    }
+    QString line = QStringLiteral("Kelvoa router: ") + QLatin1String(Said[r.state]);
+    if (!r.way.isEmpty()) line += QStringLiteral(" (%1)").arg(r.way);
+    if (!r.external.isNull())
+        line += QStringLiteral(", internet address %1").arg(r.external.toString());
+    if (!r.otherComputer.isEmpty()) line += QStringLiteral(", to %1").arg(r.otherComputer);
+    qInfo("%s", qPrintable(line));
     emit changed(state_);
 }

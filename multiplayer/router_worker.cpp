@@ -88,13 +88,27 @@ void RouterWorker::close() {
 Reachability RouterWorker::openUpnp(int gen) {
     Reachability none{Reachability::NoRouter, {}, {}, {}};
     int error = 0;
-    UPNPDev* devices = upnpDiscover(DiscoverMs, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
+    // One search, for the gateway device itself (an IGD of a later version
+    // answers it too): every further kind searched for would add its own
+    // wait where no UPnP router answers.
+    UPNPDev* devices =
+        upnpDiscoverDevice("urn:schemas-upnp-org:device:InternetGatewayDevice:1", DiscoverMs,
+                           nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
     if (!devices) return none;
     const int igd = UPNP_GetValidIGD(devices, &urls_, &data_, lan_, sizeof lan_);
     freeUPNPDevlist(devices);
     if (igd <= 0) return none;
     upnpFound_ = true; // the urls are ours to free from here on
     if (igd > 2 || !current(gen)) return none;
+
+    // A router behind its provider's NAT forwards in vain: nothing is asked of it.
+    char said[64]{};
+    if (UPNP_GetExternalIPAddress(urls_.controlURL, data_.first.servicetype, said) !=
+        UPNPCOMMAND_SUCCESS)
+        said[0] = 0;
+    said[sizeof said - 1] = 0;
+    const Reachability through = reached(strictIPv4(said), "UPnP");
+    if (through.state == Reachability::Shared) return through;
 
     Reachability r{Reachability::Refused, {}, {}, QStringLiteral("UPnP")};
     const QByteArray port = QByteArray::number(port_);
@@ -114,12 +128,7 @@ Reachability RouterWorker::openUpnp(int gen) {
     if (added == ConflictInMappingEntry) r.state = Reachability::Taken;
     if (added != UPNPCOMMAND_SUCCESS) return r;
     mapped_ = Upnp;
-    char external[64]{};
-    if (UPNP_GetExternalIPAddress(urls_.controlURL, data_.first.servicetype, external) !=
-        UPNPCOMMAND_SUCCESS)
-        external[0] = 0;
-    external[sizeof external - 1] = 0;
-    return reached(strictIPv4(external), "UPnP");
+    return through;
 }
 
 int RouterWorker::addUpnp() {
@@ -148,6 +157,8 @@ Reachability RouterWorker::openPmp(int gen) {
     QHostAddress external;
     if (asked >= 0 && answer.type == NATPMP_RESPTYPE_PUBLICADDRESS)
         external = QHostAddress(ntohl(answer.pnu.publicaddress.addr.s_addr));
+    if (reached(external, "NAT-PMP").state == Reachability::Shared)
+        return reached(external, "NAT-PMP");
 
     Reachability r{Reachability::Refused, {}, {}, QStringLiteral("NAT-PMP")};
     answer = {};

@@ -13,7 +13,7 @@ class RouterWorker : public QObject {
     Q_OBJECT
 public:
     // How long UPnP routers are given to make themselves known.
-    static constexpr int DiscoverMs = 1200;
+    static constexpr int DiscoverMs = 1000;
     // How long a NAT-PMP router is given to answer one request.
     static constexpr int PmpAnswerMs = 2000;
     static constexpr int PmpGoodbyeMs = 1000;
