@@ -356,7 +356,7 @@ private:
     QPointer<HostGameDialog> hostDialog_;
     PortMapper* portmapper_ = nullptr;
     bool routerWanted_ = false; // host mode: others are to reach this copy
-    int routerSaid_ = 0;        // the last answer told in the transcript
+    QString routerSaid_;        // the last answer told in the transcript
     void routerAnswered(const Reachability& r);
     void openRouter(quint16 port);
     QPointer<JoinGameDialog> joinDialog_;

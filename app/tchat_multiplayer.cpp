@@ -32,18 +32,18 @@ void Tchat::openRouter(quint16 port) {
 
 void Tchat::routerAnswered(const Reachability& r) {
     if (hostDialog_) hostDialog_->setReachability(r);
-    if (r.state == Reachability::NotAsked || r.state == Reachability::Asking ||
-        r.state == routerSaid_)
-        return;
-    routerSaid_ = r.state;
-    if (r.state == Reachability::Open && !r.external.isNull())
-        addlinetochat(QStringLiteral("0+Friends on the internet join you at %1.")
-                          .arg(r.external.toString()),
-                      systemcolor);
-    else if (r.state != Reachability::Open)
-        addlinetochat(QStringLiteral("0+Friends on the internet cannot reach this game yet: "
-                                     "File > Host a Game… tells why."),
-                      systemcolor);
+    if (r.state == Reachability::NotAsked || r.state == Reachability::Asking) return;
+    // Told once per change for the better or the worse; the dialog says why.
+    const QString line =
+        r.state == Reachability::Open && !r.external.isNull()
+            ? QStringLiteral("0+Friends on the internet join you at %1.").arg(r.external.toString())
+        : r.state == Reachability::Open
+            ? QStringLiteral("0+Your router lets friends on the internet in.")
+            : QStringLiteral("0+Friends on the internet cannot reach this game yet: "
+                             "File > Host a Game… tells why.");
+    if (line == routerSaid_) return;
+    routerSaid_ = line;
+    addlinetochat(line, systemcolor);
 }
 
 HostGameDialog* Tchat::hostDialog() const {
