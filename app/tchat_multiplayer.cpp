@@ -39,7 +39,7 @@ void Tchat::routerAnswered(const Reachability& r) {
             ? QStringLiteral("0+Friends on the internet join you at %1.").arg(r.external.toString())
         : r.state == Reachability::Open
             ? QStringLiteral("0+Your router lets friends on the internet in.")
-            : QStringLiteral("0+Friends on the internet cannot reach this game yet: "
+            : QStringLiteral("0+Friends on the internet cannot reach this game yet. "
                              "File > Host a Game… tells why.");
     if (line == routerSaid_) return;
     routerSaid_ = line;
@@ -57,8 +57,10 @@ JoinGameDialog* Tchat::joinDialog() const {
 void Tchat::openHostDialog() {
     if (!hostDialog_) {
         const SettingsValues v = Settings(settingsFolder).load();
-        hostDialog_ = new HostGameDialog(v.playerName, GameFinder::ownAddresses(), this);
+        hostDialog_ = new HostGameDialog(routerWanted_ ? playername : v.playerName,
+                                         GameFinder::ownAddresses(), this);
         hostDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        if (routerWanted_ && ishost) hostDialog_->setHosting();
         hostDialog_->setIPv6Addresses(globalIPv6Addresses());
         if (portmapper_) hostDialog_->setReachability(portmapper_->reachability());
         connect(hostDialog_, &HostGameDialog::hostRequested, this, [this](const QString& name) {

@@ -77,7 +77,11 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     addressList = new QListWidget(this);
     for (const QHostAddress& a : addresses)
         addressList->addItem(a.toString());
-    addressList->setMaximumHeight(90);
+    // As tall as its addresses (up to four), so the ways in below stay in sight.
+    const int rows = int(qBound(qsizetype(1), addresses.size(), qsizetype(4)));
+    const int rowHeight = addressList->count() ? addressList->sizeHintForRow(0)
+                                               : addressList->fontMetrics().height() + 4;
+    addressList->setFixedHeight(rows * rowHeight + 2 * addressList->frameWidth() + 4);
     if (addressList->count()) addressList->setCurrentRow(0);
     copyButton = new QPushButton(QStringLiteral("Copy"), this);
     copyButton->setEnabled(addressList->count() > 0);
@@ -128,6 +132,7 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     setReachability({});
     setIPv6Addresses({});
     resize(460, sizeHint().height());
+    fitText();
 }
 
 void HostGameDialog::hostClick() {
@@ -192,6 +197,14 @@ void HostGameDialog::setReachability(const Reachability& r) {
         break;
     }
     internetLabel->setText(text);
+    fitText();
+}
+
+void HostGameDialog::fitText() {
+    // Wrapped lines grow downwards: the dialog grows with them.
+    layout()->activate();
+    const int h = layout()->totalHeightForWidth(width());
+    if (h > height()) resize(width(), h);
 }
 
 void HostGameDialog::setIPv6Addresses(const QList<QHostAddress>& addresses) {
@@ -205,6 +218,15 @@ void HostGameDialog::setIPv6Addresses(const QList<QHostAddress>& addresses) {
             : lines.join(QLatin1Char('\n')) +
                   QStringLiteral("\nNo router stands in between; a firewall must let TCP port "
                                  "7772 in."));
+    fitText();
+}
+
+void HostGameDialog::setHosting() {
+    setWindowTitle(QStringLiteral("Your Game"));
+    cancelButton->setText(QStringLiteral("Close"));
+    hostButton->setText(QStringLiteral("Host Again"));
+    hostButton->setDefault(false);
+    cancelButton->setDefault(true);
 }
 
 QString HostGameDialog::bestAddress() const {

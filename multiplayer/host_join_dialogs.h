@@ -47,6 +47,9 @@ public:
     // What the router said, kept current while this copy hosts.
     void setReachability(const Reachability& r);
     void setIPv6Addresses(const QList<QHostAddress>& addresses);
+    // This copy hosts already: the dialog tells where it is reached, and
+    // hosting again (under another name) is the lesser choice.
+    void setHosting();
     // The best address for an invite: the router's internet address when it
     // forwards the port, else the first global IPv6 address (bare), else the
     // first address on this network; empty when there is none.
@@ -56,6 +59,7 @@ signals:
     void hostRequested(const QString& name);
 
 private:
+    void fitText();
     QList<QHostAddress> lan_;
     QList<QHostAddress> ipv6_;
     Reachability reach_;

@@ -17,6 +17,11 @@ constexpr int ConflictInMappingEntry = 718;
 constexpr int OnlyPermanentLeasesSupported = 725;
 // Returned by askPmp when the router never answered in time.
 constexpr int PmpNoAnswer = NATPMP_TRYAGAIN;
+// The router's own refusals; lower errors are this side's (or an ICMP
+// "nobody here"), which means no NAT-PMP router answered.
+bool routerSaidNo(int rc) {
+    return rc <= NATPMP_ERR_UNDEFINEDERROR && rc > NATPMP_TRYAGAIN;
+}
 } // namespace
 
 RouterWorker::~RouterWorker() {
@@ -153,7 +158,7 @@ Reachability RouterWorker::openPmp(int gen) {
     natpmpresp_t answer{};
     if (sendpublicaddressrequest(&pmp_) < 0) return none;
     const int asked = askPmp(&answer, gen, PmpAnswerMs);
-    if (asked == PmpNoAnswer || !current(gen)) return none;
+    if ((asked < 0 && !routerSaidNo(asked)) || !current(gen)) return none;
     QHostAddress external;
     if (asked >= 0 && answer.type == NATPMP_RESPTYPE_PUBLICADDRESS)
         external = QHostAddress(ntohl(answer.pnu.publicaddress.addr.s_addr));

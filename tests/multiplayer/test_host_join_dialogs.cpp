@@ -324,7 +324,7 @@ void TestHostJoinDialogs::hostDialogTellsWhatTheRouterSaid() {
     d->setIPv6Addresses({QHostAddress("2001:db8::5")});
     QVERIFY(d->ipv6Label->text().startsWith("2001:db8::5\n"));
 
-    const QString cannot = "0+Friends on the internet cannot reach this game yet: File > Host a "
+    const QString cannot = "0+Friends on the internet cannot reach this game yet. File > Host a "
                            "Game… tells why.";
     const struct {
         Reachability said;
