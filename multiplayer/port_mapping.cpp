@@ -18,7 +18,10 @@ PortMapper::PortMapper(QObject* parent)
             [this, gen] {
                 const Reachability r = worker_->renew(gen);
                 QMetaObject::invokeMethod(
-                    this, [this, r, gen] { if (gen == generation_.load()) take(r); },
+                    this,
+                    [this, r, gen] {
+                        if (gen == generation_.load()) take(r);
+                    },
                     Qt::QueuedConnection);
             },
             Qt::QueuedConnection);
@@ -27,8 +30,8 @@ PortMapper::PortMapper(QObject* parent)
 
 PortMapper::~PortMapper() {
     close();
-    QMetaObject::invokeMethod(worker_, [] { QThread::currentThread()->quit(); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
     if (thread_->wait(ExitWaitMs)) {
         delete worker_;
         delete thread_;
@@ -46,7 +49,10 @@ void PortMapper::open(quint16 port) {
         [this, port, gen] {
             const Reachability r = worker_->open(port, gen);
             QMetaObject::invokeMethod(
-                this, [this, r, gen] { if (gen == generation_.load()) take(r); },
+                this,
+                [this, r, gen] {
+                    if (gen == generation_.load()) take(r);
+                },
                 Qt::QueuedConnection);
         },
         Qt::QueuedConnection);
@@ -55,7 +61,8 @@ void PortMapper::open(quint16 port) {
 void PortMapper::close() {
     ++generation_;
     renew_.stop();
-    QMetaObject::invokeMethod(worker_, [this] { worker_->close(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [this] { worker_->close(); }, Qt::QueuedConnection);
     take({});
 }
 
@@ -63,8 +70,8 @@ void PortMapper::take(const Reachability& r) {
     if (r == state_) return;
     state_ = r;
     // One line for whoever runs a host without looking at its window.
-    static const char* const Said[] = {"not asked", "asking",  "forwarded", "no router answered",
-                                       "refused",   "taken",   "shared address"};
+    static const char* const Said[] = {"not asked", "asking", "forwarded",     "no router answered",
+                                       "refused",   "taken",  "shared address"};
     if (r.state == Reachability::NotAsked || r.state == Reachability::Asking) {
         emit changed(state_);
         return;

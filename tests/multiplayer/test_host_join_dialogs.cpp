@@ -346,10 +346,12 @@ void TestHostJoinDialogs::hostDialogTellsWhatTheRouterSaid() {
     for (const auto& row : rows) {
         const int before = int(chat->transcriptLines().size());
         emit router.changed(row.said);
-        QVERIFY2(d->internetLabel->text().contains(row.shown), qPrintable(d->internetLabel->text()));
+        QVERIFY2(d->internetLabel->text().contains(row.shown),
+                 qPrintable(d->internetLabel->text()));
         QCOMPARE(d->bestAddress(), row.best);
         // Said once per change for the better or worse, not for each answer.
-        if (!row.transcript.isEmpty()) QCOMPARE(chat->transcriptLines().mid(before), {row.transcript});
+        if (!row.transcript.isEmpty())
+            QCOMPARE(chat->transcriptLines().mid(before), QStringList{row.transcript});
     }
     QCOMPARE(chat->transcriptLines().count(cannot), 1);
 }
