@@ -8,23 +8,19 @@ PortMapper::PortMapper(QObject* parent)
     : QObject(parent), thread_(new QThread), worker_(new RouterWorker(generation_)) {
     thread_->setObjectName(QStringLiteral("router"));
     worker_->moveToThread(thread_);
+    // Queued across the threads, and cut when the mapper goes: a late answer
+    // never reaches a mapper that is gone.
+    connect(worker_, &RouterWorker::answered, this, [this](const Reachability& r, int gen) {
+        if (gen == generation_->load()) take(r);
+    });
     thread_->start();
     // Renewed at half time, so one lost answer still leaves time for the next.
     renew_.setInterval(LeaseSeconds / 2 * 1000);
     connect(&renew_, &QTimer::timeout, this, [this] {
-        const int gen = generation_.load();
+        RouterWorker* w = worker_;
+        const int gen = generation_->load();
         QMetaObject::invokeMethod(
-            worker_,
-            [this, gen] {
-                const Reachability r = worker_->renew(gen);
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, r, gen] {
-                        if (gen == generation_.load()) take(r);
-                    },
-                    Qt::QueuedConnection);
-            },
-            Qt::QueuedConnection);
+            w, [w, gen] { emit w->answered(w->renew(gen), gen); }, Qt::QueuedConnection);
     });
 }
 
@@ -41,46 +37,37 @@ PortMapper::~PortMapper() {
 }
 
 void PortMapper::open(quint16 port) {
-    const int gen = ++generation_;
+    const int gen = ++*generation_;
     renew_.start();
     take({Reachability::Asking, {}, {}, {}});
+    RouterWorker* w = worker_;
     QMetaObject::invokeMethod(
-        worker_,
-        [this, port, gen] {
-            const Reachability r = worker_->open(port, gen);
-            QMetaObject::invokeMethod(
-                this,
-                [this, r, gen] {
-                    if (gen == generation_.load()) take(r);
-                },
-                Qt::QueuedConnection);
-        },
-        Qt::QueuedConnection);
+        w, [w, port, gen] { emit w->answered(w->open(port, gen), gen); }, Qt::QueuedConnection);
 }
 
 void PortMapper::close() {
-    ++generation_;
+    ++*generation_;
     renew_.stop();
+    RouterWorker* w = worker_;
     QMetaObject::invokeMethod(
-        worker_, [this] { worker_->close(); }, Qt::QueuedConnection);
+        w, [w] { w->close(); }, Qt::QueuedConnection);
     take({});
 }
 
 void PortMapper::take(const Reachability& r) {
     if (r == state_) return;
     state_ = r;
-    // One line for whoever runs a host without looking at its window.
-    static const char* const Said[] = {"not asked", "asking", "forwarded",     "no router answered",
-                                       "refused",   "taken",  "shared address"};
-    if (r.state == Reachability::NotAsked || r.state == Reachability::Asking) {
-        emit changed(state_);
-        return;
+    if (r.state != Reachability::NotAsked && r.state != Reachability::Asking) {
+        // One line for whoever runs a host without looking at its window.
+        static const char* const Said[] = {"not asked",          "asking",  "forwarded",
+                                           "no router answered", "refused", "taken",
+                                           "shared address"};
+        QString line = QStringLiteral("Kelvoa router: ") + QLatin1String(Said[r.state]);
+        if (!r.way.isEmpty()) line += QStringLiteral(" (%1)").arg(r.way);
+        if (!r.external.isNull())
+            line += QStringLiteral(", internet address %1").arg(r.external.toString());
+        if (!r.otherComputer.isEmpty()) line += QStringLiteral(", to %1").arg(r.otherComputer);
+        qInfo("%s", qPrintable(line));
     }
-    QString line = QStringLiteral("Kelvoa router: ") + QLatin1String(Said[r.state]);
-    if (!r.way.isEmpty()) line += QStringLiteral(" (%1)").arg(r.way);
-    if (!r.external.isNull())
-        line += QStringLiteral(", internet address %1").arg(r.external.toString());
-    if (!r.otherComputer.isEmpty()) line += QStringLiteral(", to %1").arg(r.otherComputer);
-    qInfo("%s", qPrintable(line));
     emit changed(state_);
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <memory>
 
 class QThread;
 class RouterWorker;
@@ -57,11 +58,13 @@ signals:
 
 private:
     void take(const Reachability& r);
+    // Each open and close counts one up; a slow answer to an older request
+    // is dropped, and a request overtaken by a newer one stops early. Shared
+    // with the worker, which may outlive the mapper when a router hangs at exit.
+    // Made first: the worker is given it.
+    std::shared_ptr<std::atomic<int>> generation_ = std::make_shared<std::atomic<int>>(0);
     QThread* thread_;
     RouterWorker* worker_;
     QTimer renew_;
-    // Each open and close counts one up; a slow answer to an older request
-    // is dropped, and a request overtaken by a newer one stops early.
-    std::atomic<int> generation_{0};
     Reachability state_;
 };

@@ -6,6 +6,7 @@
 #include <natpmp.h>
 
 #include <atomic>
+#include <memory>
 
 #include "port_mapping.h"
 
@@ -18,7 +19,8 @@ public:
     static constexpr int PmpAnswerMs = 2000;
     static constexpr int PmpGoodbyeMs = 1000;
 
-    explicit RouterWorker(const std::atomic<int>& generation) : generation_(generation) {}
+    explicit RouterWorker(std::shared_ptr<const std::atomic<int>> generation)
+        : generation_(std::move(generation)) {}
     ~RouterWorker() override;
 
     // Each stops early (and says nothing worth showing) once 'gen' is no
@@ -29,15 +31,19 @@ public:
     Reachability renew(int gen);
     void close();
 
+signals:
+    // What came of the request numbered 'gen'.
+    void answered(const Reachability& r, int gen);
+
 private:
-    bool current(int gen) const { return gen < 0 || gen == generation_.load(); }
+    bool current(int gen) const { return gen < 0 || gen == generation_->load(); }
     Reachability openUpnp(int gen);
     int addUpnp();
     Reachability openPmp(int gen);
     int askPmp(natpmpresp_t* answer, int gen, int limitMs);
     static Reachability reached(const QHostAddress& external, const char* way);
 
-    const std::atomic<int>& generation_;
+    std::shared_ptr<const std::atomic<int>> generation_;
     quint16 port_ = 0;
     enum Way { None, Upnp, Pmp } mapped_ = None;
     Reachability last_;
