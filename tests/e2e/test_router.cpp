@@ -53,6 +53,8 @@ private slots:
 private:
     Ran inNs(const QString& ns, const QStringList& command, const QByteArray& input = {});
     bool makeNamespaces();
+    // Another computer of the home network has the game port already.
+    bool forwardToOtherComputer();
     // The game's greeting, read from the internet side at the router's address.
     bool friendReachesGame();
     QString home_, router_, internet_;
@@ -129,10 +131,15 @@ bool TestRouter::makeNamespaces() {
 void TestRouter::cleanup() {
     for (QProcess* p : {&copy_, &daemon_}) {
         if (p->state() == QProcess::NotRunning) continue;
-        p->terminate(); // the daemon takes its rules away when it ends
+        p->terminate();
         if (!p->waitForFinished(5000)) p->kill();
         p->waitForFinished(5000);
     }
+    // The daemon leaves its forwardings behind when it ends; the next case
+    // starts from a clean router.
+    if (made_)
+        for (const char* chain : {"miniupnpd", "prerouting_miniupnpd", "postrouting_miniupnpd"})
+            inNs(router_, {"nft", "flush", "chain", "inet", "filter", chain});
 }
 
 void TestRouter::cleanupTestCase() {
@@ -156,26 +163,62 @@ bool TestRouter::friendReachesGame() {
     return got.startsWith("CMD_sendlogininfo+");
 }
 
+bool TestRouter::forwardToOtherComputer() {
+    const QByteArray body =
+        "<?xml version=\"1.0\"?><s:Envelope "
+        "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body><u:AddPortMapping "
+        "xmlns:u=\"urn:schemas-upnp-org:service:WANIPConnection:1\"><NewRemoteHost></"
+        "NewRemoteHost><NewExternalPort>7772</NewExternalPort><NewProtocol>TCP</NewProtocol>"
+        "<NewInternalPort>7772</NewInternalPort><NewInternalClient>192.168.77.9</"
+        "NewInternalClient><NewEnabled>1</NewEnabled><NewPortMappingDescription>other</"
+        "NewPortMappingDescription><NewLeaseDuration>0</NewLeaseDuration></u:AddPortMapping>"
+        "</s:Body></s:Envelope>";
+    const QByteArray request =
+        "POST /ctl/IPConn HTTP/1.1\r\nHost: 192.168.77.1:5555\r\nConnection: close\r\n"
+        "Content-Type: text/xml\r\nSOAPAction: "
+        "\"urn:schemas-upnp-org:service:WANIPConnection:1#AddPortMapping\"\r\n"
+        "Content-Length: " +
+        QByteArray::number(body.size()) + "\r\n\r\n" + body;
+    // Sent from the home network, where the router takes such requests.
+    const Ran sent = inNs(home_,
+                          {"bash", "-c",
+                           "exec 3<>/dev/tcp/192.168.77.1/5555 && cat >&3 && "
+                           "timeout 5 cat <&3"},
+                          request);
+    return sent.out.contains("AddPortMappingResponse");
+}
+
 void TestRouter::forwardingComesAndGoes_data() {
     QTest::addColumn<QByteArray>("config"); // the daemon's; empty: no daemon at all
     QTest::addColumn<QString>("said");      // the copy's line about the router
+    QTest::addColumn<bool>("taken");        // another computer has the port first
     const QByteArray common = "ext_ifname=r1\nlistening_ip=r0\nhttp_port=0\nenable_natpmp=yes\n"
                               "secure_mode=yes\nsystem_uptime=yes\n"
                               "uuid=3e1f7a52-6a3c-4c9e-9d1e-5b0c2f6a7d10\n";
     const QByteArray allow = "allow 1024-65535 192.168.77.0/24 1024-65535\n";
     const QByteArray deny = "deny 0-65535 0.0.0.0/0 0-65535\n";
     const QString open = "forwarded (%1), internet address " + Public;
-    QTest::newRow("UPnP") << common + "enable_upnp=yes\n" + allow + deny << open.arg("UPnP");
+    QTest::newRow("UPnP") << common + "enable_upnp=yes\n" + allow + deny << open.arg("UPnP")
+                          << false;
     QTest::newRow("NAT-PMP, no UPnP")
-        << common + "enable_upnp=no\n" + allow + deny << open.arg("NAT-PMP");
-    QTest::newRow("router refuses") << common + "enable_upnp=yes\n" + deny << "refused (UPnP)";
+        << common + "enable_upnp=no\n" + allow + deny << open.arg("NAT-PMP") << false;
+    QTest::newRow("router refuses")
+        << common + "enable_upnp=yes\n" + deny << "refused (UPnP)" << false;
     // The router's port says "nobody here": that is no answer, not a refusal.
-    QTest::newRow("no daemon on the router") << QByteArray() << "no router answered";
+    QTest::newRow("no daemon on the router") << QByteArray() << "no router answered" << false;
+    // Anybody at home may forward for anybody here, and 192.168.77.9 was first.
+    QTest::newRow("port forwarded to another computer")
+        << QByteArray(common)
+                   .replace("secure_mode=yes", "secure_mode=no")
+                   .replace("http_port=0", "http_port=5555") +
+               "enable_upnp=yes\nallow 1024-65535 192.168.77.0/24 1024-65535\n" + deny
+        << "taken (UPnP), to 192.168.77.9" << true;
 }
 
 void TestRouter::forwardingComesAndGoes() {
     QFETCH(QByteArray, config);
     QFETCH(QString, said);
+    QFETCH(bool, taken);
     if (!config.isEmpty()) {
         const QString file = dir_.filePath("miniupnpd.conf");
         QFile f(file);
@@ -190,6 +233,7 @@ void TestRouter::forwardingComesAndGoes() {
         QTRY_VERIFY_WITH_TIMEOUT((log += daemon_.readAll()).contains("Listening for NAT-PMP"),
                                  10000);
     }
+    if (taken) QVERIFY(forwardToOtherComputer());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -219,7 +263,9 @@ void TestRouter::forwardingComesAndGoes() {
     QCOMPARE(copy_.exitCode(), 0);
     const Ran chain = inNs(router_, {"nft", "list", "table", "inet", "filter"});
     QCOMPARE(chain.code, 0);
-    QVERIFY2(!chain.out.contains("7772"), chain.out.constData());
+    // What this copy made is gone; what another computer had stays its own.
+    QCOMPARE(chain.out.contains("7772"), taken);
+    QCOMPARE(chain.out.contains("dnat ip to 192.168.77.9:7772"), taken);
     QVERIFY(!friendReachesGame());
 }
 
