@@ -55,6 +55,11 @@ void PortMapper::close() {
 }
 
 void PortMapper::take(const Reachability& r) {
+    // A router that grants less than asked is renewed at half its time.
+    if (renew_.isActive())
+        renew_.setInterval(
+            qBound(MinRenewSeconds, (r.lease > 0 ? r.lease : LeaseSeconds) / 2, LeaseSeconds / 2) *
+            1000);
     if (r == state_) return;
     state_ = r;
     if (r.state != Reachability::NotAsked && r.state != Reachability::Asking) {

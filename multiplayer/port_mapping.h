@@ -32,6 +32,7 @@ struct Reachability {
     QHostAddress external; // the router's internet address, when it gave one
     QString otherComputer; // who has the port already (Taken), when known
     QString way;           // "UPnP" or "NAT-PMP"
+    int lease = 0;         // seconds the router granted; 0: as asked
     bool operator==(const Reachability&) const = default;
 };
 
@@ -39,6 +40,7 @@ class PortMapper : public QObject {
     Q_OBJECT
 public:
     static constexpr int LeaseSeconds = 3600;
+    static constexpr int MinRenewSeconds = 60;
     // How long the end of the program waits at most for the forwarding to go.
     static constexpr int ExitWaitMs = 8000;
 

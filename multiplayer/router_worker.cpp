@@ -57,18 +57,32 @@ Reachability RouterWorker::renew(int gen) {
     if (mapped_ == None) return open(port_, gen);
     if (mapped_ == Upnp) {
         const int added = addUpnp();
-        if (added != UPNPCOMMAND_SUCCESS && added != OnlyPermanentLeasesSupported) {
+        char client[64]{}, toPort[16]{}, desc[96]{}, enabled[8]{}, lease[24]{};
+        // Some routers answer a renewal with a conflict with the forwarding itself.
+        const bool stillOurs =
+            added == UPNPCOMMAND_SUCCESS ||
+            (UPNP_GetSpecificPortMappingEntry(
+                 urls_.controlURL, data_.first.servicetype, QByteArray::number(port_).constData(),
+                 Tcp, nullptr, client, toPort, desc, enabled, lease) == UPNPCOMMAND_SUCCESS &&
+             qstrcmp(client, lan_) == 0 && QByteArray::number(port_) == toPort);
+        if (!stillOurs) {
             mapped_ = None;
             last_ = {Reachability::Refused, {}, {}, QStringLiteral("UPnP")};
         }
         return last_;
     }
     natpmpresp_t answer{};
-    if (sendnewportmappingrequest(&pmp_, NATPMP_PROTOCOL_TCP, port_, port_,
-                                  PortMapper::LeaseSeconds) < 0 ||
-        askPmp(&answer, gen, PmpAnswerMs) < 0) {
+    const int rc = sendnewportmappingrequest(&pmp_, NATPMP_PROTOCOL_TCP, port_, port_,
+                                             PortMapper::LeaseSeconds) < 0
+                       ? NATPMP_ERR_SENDERR
+                       : askPmp(&answer, gen, PmpAnswerMs);
+    // Overtaken by a close: the forwarding is still there to be taken away.
+    if (!current(gen)) return last_;
+    if (rc < 0) {
         mapped_ = None;
         last_ = {Reachability::Refused, {}, {}, QStringLiteral("NAT-PMP")};
+    } else {
+        last_.lease = int(answer.pnu.newportmapping.lifetime);
     }
     return last_;
 }
@@ -170,9 +184,11 @@ Reachability RouterWorker::openPmp(int gen) {
     if (sendnewportmappingrequest(&pmp_, NATPMP_PROTOCOL_TCP, port_, port_,
                                   PortMapper::LeaseSeconds) < 0)
         return r;
+    // From here the router may hold a forwarding of ours, answered or not;
+    // taking away one it never made does no harm.
+    mapped_ = Pmp;
     const int mappedRc = askPmp(&answer, gen, PmpAnswerMs);
     if (mappedRc < 0 || answer.type != NATPMP_RESPTYPE_TCPPORTMAPPING) return r;
-    mapped_ = Pmp;
     if (answer.pnu.newportmapping.mappedpublicport != port_) {
         // The router gave another outside port: ours is forwarded elsewhere.
         // What this copy got is given back at once.
@@ -180,7 +196,9 @@ Reachability RouterWorker::openPmp(int gen) {
         r.state = Reachability::Taken;
         return r;
     }
-    return reached(external, "NAT-PMP");
+    r = reached(external, "NAT-PMP");
+    r.lease = int(answer.pnu.newportmapping.lifetime);
+    return r;
 }
 
 int RouterWorker::askPmp(natpmpresp_t* answer, int gen, int limitMs) {
