@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "discovery_responder.h"
+#include "port_mapping.h"
 #include "restart.h"
 #include "signal_exit.h"
 #include "tchat.h"
@@ -44,6 +45,13 @@ int main(int argc, char** argv) {
     std::optional<DiscoveryResponder> discovery;
     std::optional<Tspylist> spylist;
     std::optional<Tdownload> download;
+    // Made before the host starts and gone before the restart: the forwarding
+    // is taken away before a new copy asks for its own.
+    std::optional<PortMapper> router;
+    if (qEnvironmentVariableIsEmpty("KELVOA_NO_ROUTER")) {
+        router.emplace();
+        chat.setPortMapper(&*router);
+    }
     chat.startHost = [&server, &discovery] {
         // Answering first keeps the moment between listening and the own
         // client's connection as short as it was.
@@ -56,7 +64,8 @@ int main(int argc, char** argv) {
         }
         return server->listeningPort();
     };
-    chat.stopHost = [&server, &discovery] {
+    chat.stopHost = [&server, &discovery, &router] {
+        if (router) router->close();
         discovery->stop();
         server->setListening(false);
     };

@@ -368,7 +368,8 @@ void Tchat::processparams() {
     if (params_.size() < 3) return; // nothing connects until all three are given
     playername = params_[0];
     hostaddress = params_[1];
-    if (params_[2] == QLatin1String("true"))
+    routerWanted_ = params_[2] == QLatin1String("true");
+    if (routerWanted_)
         hostpress();
     else
         joinpress();
@@ -392,6 +393,7 @@ void Tchat::hostpress() {
         return;
     }
     ishost = true;
+    openRouter(port);
     sock->HostName = QStringLiteral("127.0.0.1");
     sock->PortName = port ? QString::number(port) : gamePort;
     try {

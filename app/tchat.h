@@ -46,6 +46,8 @@ class Thelp;
 class Tphrases;
 class Tdownload;
 class HostGameDialog;
+class PortMapper;
+struct Reachability;
 class JoinGameDialog;
 class Tdicestats;
 namespace board {
@@ -290,6 +292,10 @@ public:
     void openHostDialog();
     void openJoinDialog();
     HostGameDialog* hostDialog() const;
+    // While this copy hosts a game for others, 'm' asks the router to let
+    // friends on the internet in; the transcript and the Host dialog say
+    // what came of it. Unset (tests, or switched off): the router is left alone.
+    void setPortMapper(PortMapper* m);
     JoinGameDialog* joinDialog() const;
     // Starts the program again with 'params' and closes this copy; false (and
     // this copy goes on) when the program could not be started.
@@ -353,5 +359,10 @@ private:
     DetachedStarter defaultStarter_;
     ProcessStarter* starter_ = &defaultStarter_;
     QPointer<HostGameDialog> hostDialog_;
+    PortMapper* portmapper_ = nullptr;
+    bool routerWanted_ = false; // host mode: others are to reach this copy
+    QString routerSaid_;        // the last answer told in the transcript
+    void routerAnswered(const Reachability& r);
+    void openRouter(quint16 port);
     QPointer<JoinGameDialog> joinDialog_;
 };

@@ -2,10 +2,49 @@
 // "Join a Game…" start the program again in the chosen mode.
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 
+#include "address_kind.h"
 #include "host_join_dialogs.h"
+#include "port_mapping.h"
 #include "settings.h"
 #include "tchat.h"
+
+namespace {
+// Set for a copy started by the Host dialog: it opens its own Host dialog,
+// where the hosting player sees how friends reach the game.
+constexpr char ShowWaysIn[] = "KELVOA_SHOW_WAYS_IN";
+} // namespace
+
+void Tchat::setPortMapper(PortMapper* m) {
+    portmapper_ = m;
+    if (m) connect(m, &PortMapper::changed, this, &Tchat::routerAnswered);
+}
+
+void Tchat::openRouter(quint16 port) {
+    if (!routerWanted_) return; // a solo game is nobody else's business
+    if (qEnvironmentVariableIsSet(ShowWaysIn)) {
+        qunsetenv(ShowWaysIn);
+        QTimer::singleShot(0, this, &Tchat::openHostDialog);
+    }
+    if (portmapper_) portmapper_->open(port ? port : gamePort.toUShort());
+}
+
+void Tchat::routerAnswered(const Reachability& r) {
+    if (hostDialog_) hostDialog_->setReachability(r);
+    if (r.state == Reachability::NotAsked || r.state == Reachability::Asking) return;
+    // Told once per change for the better or the worse; the dialog says why.
+    const QString line =
+        r.state == Reachability::Open && !r.external.isNull()
+            ? QStringLiteral("0+Friends on the internet join you at %1.").arg(r.external.toString())
+        : r.state == Reachability::Open
+            ? QStringLiteral("0+Your router lets friends on the internet in.")
+            : QStringLiteral("0+Friends on the internet cannot reach this game yet. "
+                             "File > Host a Game… tells why.");
+    if (line == routerSaid_) return;
+    routerSaid_ = line;
+    addlinetochat(line, systemcolor);
+}
 
 HostGameDialog* Tchat::hostDialog() const {
     return hostDialog_;
@@ -18,11 +57,19 @@ JoinGameDialog* Tchat::joinDialog() const {
 void Tchat::openHostDialog() {
     if (!hostDialog_) {
         const SettingsValues v = Settings(settingsFolder).load();
-        hostDialog_ = new HostGameDialog(v.playerName, GameFinder::ownAddresses(), this);
+        hostDialog_ = new HostGameDialog(routerWanted_ ? playername : v.playerName,
+                                         GameFinder::ownAddresses(), this);
         hostDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        if (routerWanted_ && ishost) hostDialog_->setHosting();
+        hostDialog_->setIPv6Addresses(globalIPv6Addresses());
+        if (portmapper_) hostDialog_->setReachability(portmapper_->reachability());
         connect(hostDialog_, &HostGameDialog::hostRequested, this, [this](const QString& name) {
             Settings(settingsFolder).saveLastGame(name);
-            if (!restartAs(hostCommandLine(name)) && hostDialog_)
+            // The new copy shows where friends reach it once the router answered.
+            qputenv(ShowWaysIn, "1");
+            if (restartAs(hostCommandLine(name))) return;
+            qunsetenv(ShowWaysIn);
+            if (hostDialog_)
                 hostDialog_->showProblem(QStringLiteral("Kelvoa could not be started again."));
         });
     }
@@ -59,7 +106,7 @@ bool Tchat::restartAs(const QStringList& params) {
     if (!starter_->start(program, params)) {
         lock_.reacquire();
         try {
-            if (ishost && startHost) startHost();
+            if (ishost && startHost) openRouter(startHost());
         } catch (const ESockException&) {
             // The port went to another program meanwhile; this copy plays on unreachable.
         }

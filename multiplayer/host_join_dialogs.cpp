@@ -77,7 +77,11 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     addressList = new QListWidget(this);
     for (const QHostAddress& a : addresses)
         addressList->addItem(a.toString());
-    addressList->setMaximumHeight(90);
+    // As tall as its addresses (up to four), so the ways in below stay in sight.
+    const int rows = int(qBound(qsizetype(1), addresses.size(), qsizetype(4)));
+    const int rowHeight = addressList->count() ? addressList->sizeHintForRow(0)
+                                               : addressList->fontMetrics().height() + 4;
+    addressList->setFixedHeight(rows * rowHeight + 2 * addressList->frameWidth() + 4);
     if (addressList->count()) addressList->setCurrentRow(0);
     copyButton = new QPushButton(QStringLiteral("Copy"), this);
     copyButton->setEnabled(addressList->count() > 0);
@@ -88,21 +92,29 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(plainLabel(
-        addresses.isEmpty()
-            ? QStringLiteral("This computer has no network address: only a copy on this "
-                             "computer can join (at 127.0.0.1).")
-            : QStringLiteral("Others join you at one of these addresses of this computer:"),
-        this));
-    auto* row = new QHBoxLayout;
+    layout->addWidget(plainLabel(QStringLiteral("Where your friends reach this game:"), this));
+    // One row per way in.
+    auto* lanBox = new QWidget(this);
+    auto* row = new QHBoxLayout(lanBox);
+    row->setContentsMargins(0, 0, 0, 0);
+    if (addresses.isEmpty())
+        row->addWidget(plainLabel(QStringLiteral("This computer has no network address: only a "
+                                                 "copy on this computer can join (at 127.0.0.1)."),
+                                  lanBox),
+                       1);
     row->addWidget(addressList, 1);
     row->addWidget(copyButton, 0, Qt::AlignTop);
-    layout->addLayout(row);
     addressList->setVisible(!addresses.isEmpty());
     copyButton->setVisible(!addresses.isEmpty());
-    layout->addWidget(plainLabel(QStringLiteral("Over the internet: forward TCP port 7772 on "
-                                                "your router to this computer."),
-                                 this));
+    internetLabel = plainLabel(QString(), this);
+    ipv6Label = plainLabel(QString(), this);
+    for (QLabel* l : {internetLabel, ipv6Label})
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* ways = new QFormLayout;
+    ways->addRow(QStringLiteral("On this network:"), lanBox);
+    ways->addRow(QStringLiteral("On the internet:"), internetLabel);
+    ways->addRow(QStringLiteral("Over IPv6:"), ipv6Label);
+    layout->addLayout(ways);
     statusLabel = statusLine(this);
     layout->addWidget(statusLabel);
 
@@ -116,7 +128,11 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(copyButton, &QPushButton::clicked, this, &HostGameDialog::copyClick);
     connect(nameEdit, &QLineEdit::textEdited, statusLabel, &QLabel::clear);
-    resize(420, sizeHint().height());
+    lan_ = addresses;
+    setReachability({});
+    setIPv6Addresses({});
+    resize(460, sizeHint().height());
+    fitText();
 }
 
 void HostGameDialog::hostClick() {
@@ -133,6 +149,92 @@ void HostGameDialog::copyClick() {
 
 void HostGameDialog::showProblem(const QString& text) {
     statusLabel->setText(text);
+}
+
+void HostGameDialog::setReachability(const Reachability& r) {
+    reach_ = r;
+    const QString external = r.external.toString();
+    QString text;
+    switch (r.state) {
+    case Reachability::NotAsked:
+        text = QStringLiteral("When you host, Kelvoa asks your router to forward TCP port 7772 to "
+                              "this computer.");
+        break;
+    case Reachability::Asking:
+        text = QStringLiteral("Asking your router to forward TCP port 7772 to this computer…");
+        break;
+    case Reachability::Open:
+        text = r.external.isNull()
+                   ? QStringLiteral("Your router forwards TCP port 7772 to this computer; give "
+                                    "your friends the router's internet address.")
+                   : QStringLiteral("%1 — your router forwards TCP port 7772 to this "
+                                    "computer.")
+                         .arg(external);
+        break;
+    case Reachability::NoRouter:
+        text = QStringLiteral("No router answered. Forward TCP port 7772 to this computer in your "
+                              "router's settings (\"port forwarding\"), then give your friends "
+                              "the router's internet address.");
+        break;
+    case Reachability::Refused:
+        text = QStringLiteral("Your router refused to forward TCP port 7772 to this computer. "
+                              "Forward it in the router's settings (\"port forwarding\"), or "
+                              "allow UPnP or NAT-PMP there.");
+        break;
+    case Reachability::Taken:
+        text = QStringLiteral("Your router already forwards TCP port 7772 to another computer%1. "
+                              "Kelvoa leaves that as it is: host there, or change the forwarding "
+                              "in the router's settings.")
+                   .arg(r.otherComputer.isEmpty() ? QString()
+                                                  : QStringLiteral(" (%1)").arg(r.otherComputer));
+        break;
+    case Reachability::Shared:
+        text = QStringLiteral("Your router's own internet address, %1, is a private or shared "
+                              "one: your provider shares one address among many customers, and "
+                              "nobody can reach this computer through it. Friends with IPv6 may "
+                              "reach you over IPv6; or let your friend host.")
+                   .arg(external);
+        break;
+    }
+    internetLabel->setText(text);
+    fitText();
+}
+
+void HostGameDialog::fitText() {
+    // Wrapped lines grow downwards: the dialog grows with them.
+    layout()->activate();
+    const int h = layout()->totalHeightForWidth(width());
+    if (h > height()) resize(width(), h);
+}
+
+void HostGameDialog::setIPv6Addresses(const QList<QHostAddress>& addresses) {
+    ipv6_ = addresses;
+    QStringList lines;
+    for (const QHostAddress& a : addresses)
+        lines << a.toString();
+    ipv6Label->setText(
+        lines.isEmpty()
+            ? QStringLiteral("This computer has no IPv6 internet address.")
+            : lines.join(QLatin1Char('\n')) +
+                  QStringLiteral("\nNo router stands in between; a firewall must let TCP port "
+                                 "7772 in."));
+    fitText();
+}
+
+void HostGameDialog::setHosting() {
+    setWindowTitle(QStringLiteral("Your Game"));
+    cancelButton->setText(QStringLiteral("Close"));
+    hostButton->setText(QStringLiteral("Host Again"));
+    hostButton->setDefault(false);
+    cancelButton->setDefault(true);
+}
+
+QString HostGameDialog::bestAddress() const {
+    if (reach_.state == Reachability::Open && !reach_.external.isNull())
+        return reach_.external.toString();
+    if (!ipv6_.isEmpty()) return ipv6_.first().toString();
+    if (!lan_.isEmpty()) return lan_.first().toString();
+    return {};
 }
 
 // ---- Join a Game ----

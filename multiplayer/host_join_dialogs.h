@@ -13,6 +13,7 @@
 
 #include "game_finder.h"
 #include "join_probe.h"
+#include "port_mapping.h"
 
 // Why 'name' cannot be a player's name (empty when it can). A name crosses
 // the wire as Windows-1252 and is read back from the command line, so it
@@ -36,14 +37,32 @@ public:
     QPushButton* copyButton;
     QPushButton* hostButton;
     QPushButton* cancelButton;
+    QLabel* internetLabel; // through the router: where, or why not
+    QLabel* ipv6Label;     // this computer's own internet addresses over IPv6
     QLabel* statusLabel;
 
     void hostClick();
     void copyClick();
     void showProblem(const QString& text);
+    // What the router said, kept current while this copy hosts.
+    void setReachability(const Reachability& r);
+    void setIPv6Addresses(const QList<QHostAddress>& addresses);
+    // This copy hosts already: the dialog tells where it is reached, and
+    // hosting again (under another name) is the lesser choice.
+    void setHosting();
+    // The best address for an invite: the router's internet address when it
+    // forwards the port, else the first global IPv6 address (bare), else the
+    // first address on this network; empty when there is none.
+    QString bestAddress() const;
 
 signals:
     void hostRequested(const QString& name);
+
+private:
+    void fitText();
+    QList<QHostAddress> lan_;
+    QList<QHostAddress> ipv6_;
+    Reachability reach_;
 };
 
 class JoinGameDialog : public QDialog {

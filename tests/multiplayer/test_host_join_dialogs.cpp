@@ -17,8 +17,10 @@
 #include <memory>
 
 #include "catalogue.h"
+#include "address_kind.h"
 #include "discovery_responder.h"
 #include "host_join_dialogs.h"
+#include "port_mapping.h"
 #include "raw_client.h"
 #include "restart.h"
 #include "tchat.h"
@@ -87,6 +89,9 @@ private slots:
     void hostThroughTheMenu();
     void hostRefusesABadName();
     void hostDialogOffersThisComputersAddresses();
+    void addressKinds_data();
+    void addressKinds();
+    void hostDialogTellsWhatTheRouterSaid();
     void joinAListedGame();
     void unreachableHostKeepsTheDialog_data();
     void unreachableHostKeepsTheDialog();
@@ -259,6 +264,96 @@ void TestHostJoinDialogs::hostDialogOffersThisComputersAddresses() {
     d->addressList->setCurrentRow(int(shown.size()) - 1);
     QTest::mouseClick(d->copyButton, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), shown.last());
+}
+
+void TestHostJoinDialogs::addressKinds_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("asRouterReply"); // taken by strictIPv4
+    using K = AddressKind;
+    QTest::newRow("public v4") << "203.0.114.1" << int(K::Global) << true;
+    QTest::newRow("documentation v4") << "203.0.113.7" << int(K::Global) << true;
+    QTest::newRow("10/8") << "10.255.0.1" << int(K::Private) << true;
+    QTest::newRow("172.16/12 low") << "172.16.0.1" << int(K::Private) << true;
+    QTest::newRow("172.16/12 high") << "172.31.255.254" << int(K::Private) << true;
+    QTest::newRow("just past 172.16/12") << "172.32.0.1" << int(K::Global) << true;
+    QTest::newRow("192.168/16") << "192.168.77.2" << int(K::Private) << true;
+    QTest::newRow("100.64/10 low") << "100.64.0.1" << int(K::Shared) << true;
+    QTest::newRow("100.64/10 high") << "100.127.255.254" << int(K::Shared) << true;
+    QTest::newRow("just past 100.64/10") << "100.128.0.1" << int(K::Global) << true;
+    QTest::newRow("loopback v4") << "127.0.0.1" << int(K::Loopback) << true;
+    QTest::newRow("link-local v4") << "169.254.3.4" << int(K::LinkLocal) << true;
+    QTest::newRow("nobody's v4") << "0.0.0.0" << int(K::Unusable) << true;
+    QTest::newRow("multicast v4") << "239.255.255.250" << int(K::Unusable) << true;
+    QTest::newRow("broadcast") << "255.255.255.255" << int(K::Unusable) << true;
+    QTest::newRow("global v6") << "2001:db8::5" << int(K::Global) << false;
+    QTest::newRow("unique local v6") << "fd12:3456::1" << int(K::Private) << false;
+    QTest::newRow("link-local v6") << "fe80::1" << int(K::LinkLocal) << false;
+    QTest::newRow("loopback v6") << "::1" << int(K::Loopback) << false;
+    QTest::newRow("multicast v6") << "ff02::1" << int(K::Unusable) << false;
+    QTest::newRow("v4 inside v6") << "::ffff:100.64.1.1" << int(K::Shared) << false;
+    // What a router's reply may hold instead of an address (no kind to ask).
+    QTest::newRow("short form") << "127.1" << -1 << false;
+    QTest::newRow("leading zero") << "010.0.0.1" << -1 << false;
+    QTest::newRow("out of range") << "256.1.1.1" << -1 << false;
+    QTest::newRow("markup") << "<b>1.2.3.4</b>" << -1 << false;
+    QTest::newRow("empty") << "" << -1 << false;
+}
+
+void TestHostJoinDialogs::addressKinds() {
+    QFETCH(QString, address);
+    QFETCH(int, kind);
+    QFETCH(bool, asRouterReply);
+    if (kind >= 0) QCOMPARE(int(addressKind(QHostAddress(address))), kind);
+    const QHostAddress reply = strictIPv4(address.toLatin1());
+    QCOMPARE(!reply.isNull(), asRouterReply);
+    if (asRouterReply) QCOMPARE(reply.toString(), address);
+}
+
+// What the router said reaches the hosting player twice: once in the
+// transcript, and in the Host dialog, which also picks the invite's address.
+void TestHostJoinDialogs::hostDialogTellsWhatTheRouterSaid() {
+    PortMapper router; // never opened here: this test asks no router
+    auto chat = makeChat();
+    chat->setPortMapper(&router);
+    chat->openHostDialog();
+    HostGameDialog* d = chat->hostDialog();
+    QVERIFY(d->internetLabel->text().contains("forward TCP port 7772"));
+    const QString lan = d->addressList->count() ? d->addressList->item(0)->text() : QString();
+    QCOMPARE(d->bestAddress(), lan);
+    d->setIPv6Addresses({QHostAddress("2001:db8::5")});
+    QVERIFY(d->ipv6Label->text().startsWith("2001:db8::5\n"));
+
+    const QString cannot = "0+Friends on the internet cannot reach this game yet. File > Host a "
+                           "Game… tells why.";
+    const struct {
+        Reachability said;
+        QString shown;
+        QString best;
+        QString transcript;
+    } rows[] = {
+        {{Reachability::Asking, {}, {}, {}}, "Asking your router", "2001:db8::5", {}},
+        {{Reachability::Open, QHostAddress("203.0.114.1"), {}, "UPnP"},
+         "203.0.114.1 — your router forwards TCP port 7772", "203.0.114.1",
+         "0+Friends on the internet join you at 203.0.114.1."},
+        {{Reachability::Shared, QHostAddress("100.64.0.1"), {}, "NAT-PMP"},
+         "100.64.0.1, is a private or shared one", "2001:db8::5", cannot},
+        {{Reachability::Taken, {}, "192.168.77.9", "UPnP"},
+         "to another computer (192.168.77.9). Kelvoa leaves that", "2001:db8::5", {}},
+        {{Reachability::Refused, {}, {}, "UPnP"}, "refused", "2001:db8::5", {}},
+        {{Reachability::NoRouter, {}, {}, {}}, "No router answered", "2001:db8::5", {}},
+    };
+    for (const auto& row : rows) {
+        const int before = int(chat->transcriptLines().size());
+        emit router.changed(row.said);
+        QVERIFY2(d->internetLabel->text().contains(row.shown),
+                 qPrintable(d->internetLabel->text()));
+        QCOMPARE(d->bestAddress(), row.best);
+        // Said once per change for the better or worse, not for each answer.
+        if (!row.transcript.isEmpty())
+            QCOMPARE(chat->transcriptLines().mid(before), QStringList{row.transcript});
+    }
+    QCOMPARE(chat->transcriptLines().count(cannot), 1);
 }
 
 void TestHostJoinDialogs::joinAListedGame() {
