@@ -271,6 +271,9 @@ public:
     void saveGameRecord();
     bool saveGameRecordTo(const QString& path);
     void openGameRecord();
+    // Every game that ends is kept in "Games" beside the tally file.
+    QString gamesFolder() const;
+    QString lastKeptGame; // the newest game kept by this run, empty before
     void showDiceStatistics();
     void rollKey();         // Ctrl+R
     void chipKey(int chip); // Ctrl+1 .. Ctrl+7

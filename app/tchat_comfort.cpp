@@ -10,11 +10,14 @@
 
 #include "catalogue.h"
 #include "chip_animation.h"
+#include "game_archive.h"
 #include "hint_overlay.h"
 #include "hints.h"
 #include "record_viewer.h"
+#include "tally_file.h"
 #include "tchat.h"
 #include "tdicestats.h"
+#include "ttallylist.h"
 
 namespace {
 // The action that follows 'after' in its menu, to insert new items beside it.
@@ -76,6 +79,10 @@ void Tchat::applyComfortSettings(bool hints, bool animate) {
 
 void Tchat::afterMessage(const QString& command, const QString& rest) {
     gamerecord.feed(command, rest, {view->seatname(1), view->seatname(2)});
+    if (const auto ended = gamerecord.takeEnded()) {
+        const QString kept = board::keepGame(gamesFolder(), *ended, QDateTime::currentDateTime());
+        if (!kept.isEmpty()) lastKeptGame = kept;
+    }
     if (command == QLatin1String(cmd::HisRoll)) {
         // Read as the turn flow read it; a throw it ignored is not counted.
         wire::TextFields f(rest);
@@ -148,6 +155,11 @@ bool Tchat::saveGameRecordTo(const QString& path) {
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return false;
     file.write(gamerecord.text().toUtf8());
     return file.commit();
+}
+
+QString Tchat::gamesFolder() const {
+    return board::gamesFolder(windows_.tallylist ? windows_.tallylist->path
+                                                 : tallyfile::defaultPath());
 }
 
 void Tchat::openGameRecord() {

@@ -4,12 +4,15 @@
 // menu; the dice figures beside it; and the menu's mnemonics and switches.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "chip_animation.h"
+#include "game_archive.h"
 #include "dice.h"
 #include "hint_overlay.h"
 #include "record_viewer.h"
@@ -75,6 +78,7 @@ private slots:
 void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     Solo t(4242);
     Tchat& you = t.you;
+    QDir(you.gamesFolder()).removeRecursively();
     QVERIFY(t.seated());
     you.mychat->setFocus();
     QTRY_VERIFY(you.mychat->hasFocus());
@@ -130,6 +134,17 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     const board::ReadRecord read = board::readRecord(text);
     QCOMPARE(read.stoppedAtLine, 0);
     QCOMPARE(read.games.size(), std::size_t(1));
+    // The finished game was kept on its own in "Games" beside the tally file.
+    const QStringList kept = board::keptGames(you.gamesFolder());
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(you.lastKeptGame, kept.front());
+    QCOMPARE(QFileInfo(you.gamesFolder()).absolutePath(),
+             QFileInfo(qEnvironmentVariable("KELVOA_CONFIG_DIR")).absoluteFilePath());
+    QFile keptFile(kept.front());
+    QVERIFY(keptFile.open(QIODevice::ReadOnly));
+    const board::ReadRecord keptRead = board::readRecord(QString::fromUtf8(keptFile.readAll()));
+    QCOMPARE(keptRead.stoppedAtLine, 0);
+    QCOMPARE(keptRead.games, read.games);
     const board::Squares end = board::replay(read.games[0]).back();
     for (int seat = 1; seat <= 2; ++seat)
         for (int chip = 1; chip <= 7; ++chip)
