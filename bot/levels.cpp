@@ -197,6 +197,23 @@ double chance(const Position& pos, int seat, int mover, int points, const solver
     return seat == mover ? v : 1.0 - v;
 }
 
+double expertValue(const Position& pos, int mover, const solver::Table* table) {
+    if (rules::checkforwin(pos.of(mover))) return 1.0;
+    if (rules::checkforwin(pos.of(rules::otherSeat(mover)))) return 0.0;
+    return node(pos, mover, PerfectDepth - 1, table);
+}
+
+std::vector<MoveValue> expertMoveValues(const Position& pos, int seat, int points,
+                                        const solver::Table* table) {
+    std::vector<MoveValue> out;
+    if (!rules::isSeat(seat) || !rules::isPoints(points)) return out;
+    forEachDistinctMove(pos, seat, points, [&](int c, const Position& next, const rules::MoveResult& r) {
+        out.push_back({c, pos.of(seat)[static_cast<unsigned>(c - 1)],
+                       afterMove(next, seat, r, PerfectDepth - 1, table)});
+    });
+    return out;
+}
+
 std::shared_ptr<const solver::Table> perfectTable() {
     std::lock_guard lock(tableMutex);
     return tableSlot();

@@ -15,6 +15,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace levels {
 
@@ -50,6 +51,19 @@ int choose(Level level, const rules::Position& pos, int seat, int points,
 // covers the position, else the search over the evaluation.
 double chance(const rules::Position& pos, int seat, int mover, int points,
               const solver::Table* table);
+
+// The strongest level's own judgement, for reviewing a game: the mover's
+// chance to win before its throw, and after each legal move with these points
+// (one per square moved from: two chips on one square make the same move).
+// Exact where the table covers the position, else its search.
+double expertValue(const rules::Position& pos, int mover, const solver::Table* table);
+struct MoveValue {
+    int chip = 0;
+    int from = 0;
+    double value = 0; // the mover's chance after the move
+};
+std::vector<MoveValue> expertMoveValues(const rules::Position& pos, int seat, int points,
+                                        const solver::Table* table);
 
 // ---- the process-wide table ----
 
