@@ -244,12 +244,12 @@ public:
     // Writes the settings with these window bounds instead of the current ones.
     void saveinifile(const WindowBounds& b);
     void setBotSpeed(BotSpeedItem item);
-    // 0 Klot, 1 Strong, 2 Perfect: checks the item, tells the host, saves,
-    // and for "Perfect" gets its table ready.
+    // 0 Klot, 1 Strong, 2 Expert: checks the item, tells the host, saves,
+    // and for "Expert" gets its exact table ready.
     void setBotSkill(int level);
     int botskill = 0;
 
-    // ---- the "Perfect" table and the chances beside the board ----
+    // ---- the exact table behind "Expert" and the chances beside the board ----
     PerfectTable* perfecttable = nullptr;
     Tprogress* progresswindow = nullptr;
     ChancesBar* chancesbar = nullptr;

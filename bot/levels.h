@@ -4,7 +4,7 @@
  *   "Klot"    the fixed preference rules of rules::computermove;
  *   "Strong"  expectimax over the five dice sums (weights 1:4:6:4:1), two
  *             throws deep, over an evaluation fitted offline to exact values;
- *   "Perfect" the exact table where it covers the position, else the same
+ *   "Expert"  the exact table where it covers the position, else the same
  *             search one throw deeper, with the table's values wherever the
  *             search reaches it.
  * The same evaluation gives the player's chances beside the board.
@@ -19,7 +19,7 @@
 
 namespace levels {
 
-enum class Level : int { Klot = 0, Strong = 1, Perfect = 2 };
+enum class Level : int { Klot = 0, Strong = 1, Expert = 2 };
 inline constexpr int LevelCount = 3;
 inline constexpr bool isLevel(int n) {
     return n >= 0 && n < LevelCount;
@@ -27,9 +27,9 @@ inline constexpr bool isLevel(int n) {
 const char* levelName(Level level);
 
 inline constexpr int StrongDepth = 2;
-// Perfect can afford one throw more: most of its leaves are table lookups
+// Expert can afford one throw more: most of its leaves are table lookups
 // late in the game, and early on the extra throw sees captures coming.
-inline constexpr int PerfectDepth = 3;
+inline constexpr int ExpertDepth = 3;
 
 // What the evaluation looks at, the mover's view less the other seat's
 // (the first is a constant: being the one to throw).
@@ -42,7 +42,7 @@ double evaluateWith(const Features& weights, const Features& x);
 double evaluate(const rules::Position& pos, int mover);
 
 // The chip (1..7) the level moves for `seat` with `points`, or 0 when none
-// may move. `table` may be null; "Perfect" without it plays as "Strong".
+// may move. `table` may be null; "Expert" without it plays as "Strong".
 int choose(Level level, const rules::Position& pos, int seat, int points,
            const solver::Table* table);
 

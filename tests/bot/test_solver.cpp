@@ -124,8 +124,8 @@ void TestSolver::levelsChoose() {
     // Nothing to move, or nonsense asked: no chip.
     QCOMPARE(levels::choose(Level::Strong, p, 1, 0, nullptr), 0);
     QCOMPARE(levels::choose(Level::Strong, p, 1, 2 + 3, nullptr), 0);
-    QCOMPARE(levels::choose(Level::Perfect, p, 3, 1, nullptr), 0);
-    // Within the table Perfect follows the exact values: from 14 and 15 with
+    QCOMPARE(levels::choose(Level::Expert, p, 3, 1, nullptr), 0);
+    // Within the table Expert follows the exact values: from 14 and 15 with
     // one point, stepping 14 to 15 is impossible, so 15 bears off and wins.
     Position end;
     end.of(1) = {Home, Home, Home, Home, Home, 14, 15};
@@ -135,7 +135,7 @@ void TestSolver::levelsChoose() {
         build(t, nullptr, {}, 2, 1e-6);
         return t;
     }();
-    QCOMPARE(levels::choose(Level::Perfect, end, 1, 1, &two), 7);
+    QCOMPARE(levels::choose(Level::Expert, end, 1, 1, &two), 7);
     QCOMPARE(levels::chance(end, 1, 1, -1, &two), two.value(end, 1));
     QCOMPARE(levels::chance(end, 2, 1, -1, &two), 1.0 - two.value(end, 1));
 }
