@@ -274,6 +274,12 @@ public:
     // Every game that ends is kept in "Games" beside the tally file.
     QString gamesFolder() const;
     QString lastKeptGame; // the newest game kept by this run, empty before
+    // View > Review Game…, and the link under a game that has just ended.
+    QAction* ReviewGame1;
+    QLabel* label_review;
+    // Opens the viewer with its review on 'path', or on the newest kept game.
+    void reviewGame(const QString& path = QString());
+    board::Trecordviewer* recordViewer(); // made on first use
     void showDiceStatistics();
     void rollKey();         // Ctrl+R
     void chipKey(int chip); // Ctrl+1 .. Ctrl+7
