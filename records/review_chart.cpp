@@ -17,6 +17,7 @@ ReviewChart::ReviewChart(QWidget* parent) : QChartView(parent) {
     setObjectName(QStringLiteral("review_chart"));
     setRenderHint(QPainter::Antialiasing);
     setCursor(Qt::PointingHandCursor);
+    setFrameShape(QFrame::NoFrame);
     auto* c = new QChart;
     c->legend()->hide();
     c->setBackgroundBrush(Parchment);
@@ -104,7 +105,15 @@ void ReviewChart::setChances(const std::vector<double>& chance,
         if (step < int(chance.size()))
             marks_[std::size_t(int(r.mark) - 1)]->append(double(step), 100.0 * chance[std::size_t(step)]);
     }
-    chart()->axes(Qt::Horizontal).front()->setRange(0, std::max(1, steps_));
+    auto* x = static_cast<QValueAxis*>(chart()->axes(Qt::Horizontal).front());
+    x->setRange(0, std::max(1, steps_));
+    // Round turn numbers under the ticks: 5, 10, 20, 50 or 100 apart.
+    int every = 5;
+    for (int step : {10, 20, 50, 100})
+        if (steps_ / every > 8) every = step;
+    x->setTickAnchor(0);
+    x->setTickInterval(every);
+    x->setTickType(QValueAxis::TicksDynamic);
     chart()->setTitle(tr("Winning chance of %1").arg(seatName));
 }
 
