@@ -54,7 +54,9 @@ bool rate(const Turn& t, const solver::Table* table, Rating& out) {
     const double playedValue = played ? played->value
                                       : 1.0 - levels::expertValue(t.before, rules::otherSeat(t.seat),
                                                                   table);
-    if (played && playedValue >= best->value) best = played;
+    // A move that gives away less than the twentieth of a point the review
+    // prints is as good as the best: the best then names the move played.
+    if (played && (best->value - playedValue) * 100.0 < 0.05) best = played;
     out.playedFrom = played ? played->from : 0;
     out.playedTo = played ? played->from + t.points : 0;
     out.bestChip = best->chip;
