@@ -83,6 +83,7 @@ void TestTchatWindow::menuItems() {
                                     "Spy List",
                                     "Phrase List",
                                     "Dice Statistics",
+                                    "Review Game…",
                                     "Content",
                                     "About"}));
     QVERIFY(chat.PlaySounds1->isChecked());
