@@ -156,7 +156,7 @@ void Tchat::buildMenu() {
     Normal1 = speed[1];
     Fast1 = speed[2];
     const QList<QAction*> skill =
-        addChoiceGroup(options, QStringLiteral("Bot Skill"), {"Klot", "Strong", "Perfect"}, 0);
+        addChoiceGroup(options, QStringLiteral("Bot Skill"), {"Klot", "Strong", "Expert"}, 0);
     Klot1 = skill[0];
     Strong1 = skill[1];
     Perfect1 = skill[2];

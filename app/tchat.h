@@ -247,12 +247,12 @@ public:
     // Writes the settings with these window bounds instead of the current ones.
     void saveinifile(const WindowBounds& b);
     void setBotSpeed(BotSpeedItem item);
-    // 0 Klot, 1 Strong, 2 Perfect: checks the item, tells the host, saves,
-    // and for "Perfect" gets its table ready.
+    // 0 Klot, 1 Strong, 2 Expert: checks the item, tells the host, saves,
+    // and for "Expert" gets its exact table ready.
     void setBotSkill(int level);
     int botskill = 0;
 
-    // ---- the "Perfect" table and the chances beside the board ----
+    // ---- the exact table behind "Expert" and the chances beside the board ----
     PerfectTable* perfecttable = nullptr;
     Tprogress* progresswindow = nullptr;
     ChancesBar* chancesbar = nullptr;
@@ -275,6 +275,15 @@ public:
     void saveGameRecord();
     bool saveGameRecordTo(const QString& path);
     void openGameRecord();
+    // Every game that ends is kept in "Games" beside the tally file.
+    QString gamesFolder() const;
+    QString lastKeptGame; // the newest game kept by this run, empty before
+    // View > Review Game…, and the link under a game that has just ended.
+    QAction* ReviewGame1;
+    QLabel* label_review;
+    // Opens the viewer with its review on 'path', or on the newest kept game.
+    void reviewGame(const QString& path = QString());
+    board::Trecordviewer* recordViewer(); // made on first use
     void showDiceStatistics();
     void rollKey();         // Ctrl+R
     void chipKey(int chip); // Ctrl+1 .. Ctrl+7

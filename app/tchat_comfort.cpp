@@ -10,11 +10,14 @@
 
 #include "catalogue.h"
 #include "chip_animation.h"
+#include "game_archive.h"
 #include "hint_overlay.h"
 #include "hints.h"
 #include "record_viewer.h"
+#include "tally_file.h"
 #include "tchat.h"
 #include "tdicestats.h"
+#include "ttallylist.h"
 
 namespace {
 // The action that follows 'after' in its menu, to insert new items beside it.
@@ -43,6 +46,25 @@ void Tchat::buildComfort() {
     auto* viewMenu = qobject_cast<QMenu*>(PhraseList1->parent());
     DiceStatistics1 = new QAction(QStringLiteral("Dice Statistics"), viewMenu);
     viewMenu->insertAction(actionAfter(viewMenu, PhraseList1), DiceStatistics1);
+    ReviewGame1 = new QAction(QStringLiteral("Review Game…"), viewMenu);
+    viewMenu->insertAction(actionAfter(viewMenu, DiceStatistics1), ReviewGame1);
+    connect(ReviewGame1, &QAction::triggered, this, [this] { reviewGame(); });
+    // Under the game-over line, over the turn log: the way to the review.
+    label_review = new QLabel(view->panel_winner->parentWidget());
+    label_review->setObjectName(QStringLiteral("label_review"));
+    label_review->setGeometry(view->panel_winner->x() + 77, view->panel_winner->geometry().bottom() + 4,
+                              160, 24);
+    label_review->setAlignment(Qt::AlignCenter);
+    label_review->setFont(board::boardFont(13));
+    label_review->setTextFormat(Qt::RichText);
+    label_review->setText(QStringLiteral("<a href=\"review\" style=\"color:#ffd66e\">Review this "
+                                         "game</a>"));
+    label_review->setStyleSheet(QStringLiteral(
+        "QLabel#label_review { background: rgb(46,26,12); border: 2px solid rgb(196,156,84);"
+        " border-radius: 5px; }"));
+    label_review->setCursor(Qt::PointingHandCursor);
+    label_review->hide();
+    connect(label_review, &QLabel::linkActivated, this, [this] { reviewGame(lastKeptGame); });
 
     hintoverlay = new board::HintOverlay(*view);
     chipanimator = new board::ChipAnimator(*view);
@@ -76,6 +98,15 @@ void Tchat::applyComfortSettings(bool hints, bool animate) {
 
 void Tchat::afterMessage(const QString& command, const QString& rest) {
     gamerecord.feed(command, rest, {view->seatname(1), view->seatname(2)});
+    if (const auto ended = gamerecord.takeEnded()) {
+        const QString kept = board::keepGame(gamesFolder(), *ended, QDateTime::currentDateTime());
+        if (!kept.isEmpty()) {
+            lastKeptGame = kept;
+            label_review->show();
+            label_review->raise();
+        }
+    }
+    if (command == QLatin1String(cmd::StartGame)) label_review->hide();
     if (command == QLatin1String(cmd::HisRoll)) {
         // Read as the turn flow read it; a throw it ignored is not counted.
         wire::TextFields f(rest);
@@ -150,12 +181,42 @@ bool Tchat::saveGameRecordTo(const QString& path) {
     return file.commit();
 }
 
+QString Tchat::gamesFolder() const {
+    return board::gamesFolder(windows_.tallylist ? windows_.tallylist->path
+                                                 : tallyfile::defaultPath());
+}
+
+board::Trecordviewer* Tchat::recordViewer() {
+    if (!recordviewer) {
+        recordviewer = new board::Trecordviewer(this);
+        recordviewer->chooseFile = [this] {
+            return dialogs_->openFileName(recordviewer, QStringLiteral("Open Game Record"));
+        };
+    }
+    recordviewer->setKeptGames(board::keptGames(gamesFolder()));
+    const int seat = board::boardSeat(myseat);
+    recordviewer->ownSeat = board::validSeat(seat) ? seat : 1;
+    return recordviewer;
+}
+
 void Tchat::openGameRecord() {
     const QString path = dialogs_->openFileName(this, QStringLiteral("Open Game Record"));
     if (path.isEmpty()) return;
-    if (!recordviewer) recordviewer = new board::Trecordviewer(this);
-    recordviewer->openFile(path);
+    recordViewer()->openFile(path);
     showWindow(recordviewer);
+}
+
+void Tchat::reviewGame(const QString& path) {
+    board::Trecordviewer* viewer = recordViewer();
+    const QStringList kept = board::keptGames(gamesFolder());
+    const QString file = !path.isEmpty() ? path : !lastKeptGame.isEmpty() ? lastKeptGame
+                                                  : kept.value(0);
+    if (file.isEmpty()) {
+        messagebox(QStringLiteral("No game has been kept yet: a game is kept when it ends."));
+        return;
+    }
+    viewer->openFile(file);
+    showWindow(viewer);
 }
 
 // ---- dice figures ----

@@ -85,11 +85,11 @@ void Tchat::wirePerfectTable() {
     connect(perfecttable, &PerfectTable::finished, this, [this](bool ready, const QString& why) {
         progresswindow->hide();
         if (ready)
-            addlinetochat(QStringLiteral("0+The computer now plays \"Perfect\" where it knows "
+            addlinetochat(QStringLiteral("0+The computer now plays \"Expert\" where it knows "
                                          "the exact odds."),
                           systemcolor);
         else
-            addlinetochat(QStringLiteral("0+No table for \"Perfect\" (%1): the computer plays "
+            addlinetochat(QStringLiteral("0+No table for \"Expert\" (%1): the computer plays "
                                          "\"Strong\".")
                               .arg(why),
                           systemcolor);

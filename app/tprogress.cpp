@@ -8,9 +8,9 @@
 
 Tprogress::Tprogress(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("progress"));
-    setWindowTitle(QStringLiteral("Preparing \"Perfect\""));
+    setWindowTitle(QStringLiteral("Preparing \"Expert\""));
     label_what = new QLabel(
-        QStringLiteral("Solving the endgame exactly for the \"Perfect\" computer player.\n"
+        QStringLiteral("Solving the endgame exactly for the \"Expert\" computer player.\n"
                        "This happens once; meanwhile the computer plays \"Strong\"."),
         this);
     label_what->setWordWrap(true);

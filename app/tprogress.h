@@ -1,5 +1,5 @@
 #pragma once
-// The window that shows the "Perfect" table being solved: how much is done,
+// The window that shows the "Expert" level's exact table being solved: how much is done,
 // about how long is left, and a button that stops it. Closing the window
 // stops it too; the computer then keeps playing "Strong".
 #include <QLabel>

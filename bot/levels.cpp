@@ -138,8 +138,8 @@ const char* levelName(Level level) {
         return "Klot";
     case Level::Strong:
         return "Strong";
-    case Level::Perfect:
-        return "Perfect";
+    case Level::Expert:
+        return "Expert";
     }
     return "Klot";
 }
@@ -172,12 +172,12 @@ int choose(Level level, const Position& pos, int seat, int points, const solver:
         return rules::computermove(pos.of(seat), points);
     case Level::Strong:
         return bestMove(pos, seat, points, StrongDepth - 1, nullptr).first;
-    case Level::Perfect:
+    case Level::Expert:
         break;
     }
     // Within the table every successor is covered, and the first lookup
     // answers; before it the search reaches the table wherever it can.
-    return bestMove(pos, seat, points, PerfectDepth - 1, table).first;
+    return bestMove(pos, seat, points, ExpertDepth - 1, table).first;
 }
 
 double chance(const Position& pos, int seat, int mover, int points, const solver::Table* table) {
@@ -195,6 +195,23 @@ double chance(const Position& pos, int seat, int mover, int points, const solver
         v = node(pos, mover, 0, table);
     }
     return seat == mover ? v : 1.0 - v;
+}
+
+double expertValue(const Position& pos, int mover, const solver::Table* table) {
+    if (rules::checkforwin(pos.of(mover))) return 1.0;
+    if (rules::checkforwin(pos.of(rules::otherSeat(mover)))) return 0.0;
+    return node(pos, mover, ExpertDepth - 1, table);
+}
+
+std::vector<MoveValue> expertMoveValues(const Position& pos, int seat, int points,
+                                        const solver::Table* table) {
+    std::vector<MoveValue> out;
+    if (!rules::isSeat(seat) || !rules::isPoints(points)) return out;
+    forEachDistinctMove(pos, seat, points, [&](int c, const Position& next, const rules::MoveResult& r) {
+        out.push_back({c, pos.of(seat)[static_cast<unsigned>(c - 1)],
+                       afterMove(next, seat, r, ExpertDepth - 1, table)});
+    });
+    return out;
 }
 
 std::shared_ptr<const solver::Table> perfectTable() {

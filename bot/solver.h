@@ -26,7 +26,7 @@
  * at 16 bits), more than a player's machine should hold or solve in minutes.
  * The table therefore covers the layers where the two seats have borne off
  * at least `minHomeSum` chips together: six gives 20.5 million positions
- * (41 MB), four 183 million (366 MB). Before that "Perfect" searches.
+ * (41 MB), four 183 million (366 MB). Before that "Expert" searches.
  * Moves are generated and applied by the rules core, never re-derived here.
  */
 #include "rules.h"

@@ -268,11 +268,11 @@ void TServer::computermove(int seat) {
     if (botlevel == static_cast<int>(levels::Level::Klot)) {
         chip = game.computermove(seat);
     } else {
-        // "Perfect" plays as "Strong" until its table is there.
+        // "Expert" plays as "Strong" until its table is there.
         const auto table = levels::perfectTable();
         chip = levels::choose(
             static_cast<levels::Level>(botlevel), game.position(), seat, game.roll(seat),
-            botlevel == static_cast<int>(levels::Level::Perfect) ? table.get() : nullptr);
+            botlevel == static_cast<int>(levels::Level::Expert) ? table.get() : nullptr);
     }
     if (chip != 0) moveFor(seat, chip);
 }

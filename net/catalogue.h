@@ -20,7 +20,7 @@
  *   CMD_kickhim+<sender>+<target>+              hosting user drops a connection
  *   CMD_botspeed+<sender>+<ms>+                 computer's pace
  *   CMD_botskill+<sender>+<level>+              computer's level 0 Klot, 1 Strong,
- *                                               2 Perfect; sent right after botspeed
+ *                                               2 Expert; sent right after botspeed
  *   CMD_chat+<sender>+<line>                    typed chat line
  *   CMD_action+<sender>+<line>                  "/me" line or phrase
  *   CMD_playasound+<sender>+wave<k>+            chatter sound 1..20

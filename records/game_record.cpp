@@ -28,8 +28,10 @@ bool sameCell(int seat, int square, int otherSeat, int otherSquare) {
 } // namespace
 
 void GameRecord::startGame(const QString& starter, const std::array<QString, SeatCount>& names) {
+    if (current_ && !currentEnded_ && !current_->turns.empty()) ended_ = *current_;
     if (current_) last_ = std::move(current_);
     current_ = RecordedGame{starter, names, {}, 0};
+    currentEnded_ = false;
     squares_ = {};
 }
 
@@ -47,6 +49,11 @@ void GameRecord::feed(const QString& command, const QString& args,
             return;
         }
         if (!current_ || current_->winner) return;
+        if (command == QLatin1String("CMD_giveback")) {
+            if (!currentEnded_ && !current_->turns.empty()) ended_ = *current_;
+            currentEnded_ = true;
+            return;
+        }
         auto& turns = current_->turns;
         int seat = 0;
         if (command == QLatin1String("CMD_hisroll")) {
@@ -78,7 +85,10 @@ void GameRecord::feed(const QString& command, const QString& args,
             t.extra = flags[0] || flags[1] || flags[2] || flags[3];
             squares_[seat - 1][chip - 1] = square;
         } else if (command == QLatin1String("CMD_winner")) {
-            if (seatField(seat)) current_->winner = seat;
+            if (!seatField(seat)) return;
+            current_->winner = seat;
+            ended_ = *current_;
+            currentEnded_ = true;
         }
     } catch (const wire::FieldError&) {
         // The turn flow has already told the player; the record skips it.

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace board {
@@ -59,6 +60,9 @@ public:
     const std::optional<RecordedGame>& current() const { return current_; }
     const std::optional<RecordedGame>& last() const { return last_; }
     bool empty() const { return !current_ && !last_; }
+    // A game that has just ended, once: won, ended by the host without a
+    // winner, or left unfinished by a new game that started over it.
+    std::optional<RecordedGame> takeEnded() { return std::exchange(ended_, std::nullopt); }
 
     // The last game (when there is one) and then the current one.
     QString text() const;
@@ -68,7 +72,8 @@ public:
 
 private:
     void startGame(const QString& starter, const std::array<QString, SeatCount>& names);
-    std::optional<RecordedGame> current_, last_;
+    std::optional<RecordedGame> current_, last_, ended_;
+    bool currentEnded_ = false;
     Squares squares_{};
 };
 

@@ -1,6 +1,8 @@
 #include "record_viewer.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QShortcut>
 
@@ -18,12 +20,31 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:disabled { color: rgb(120,100,80); background: rgb(120,96,62); }");
 constexpr int PanelWidth = 702;
 constexpr int PanelHeight = 352;
+constexpr int ReviewHeight = 262;
+const QString ComboStyle = QStringLiteral(
+    "QComboBox { background: rgb(240,232,212); color: rgb(44,26,10); font: bold 12px;"
+    " border: 2px solid rgb(74,52,34); border-radius: 3px; padding: 1px 6px; }"
+    "QComboBox:focus { border-color: rgb(255,214,110); }");
+
+// "20261209-184501-Anna-Klot.txt" as "9 Dec 2026 18:45  Anna against Klot".
+QString keptTitle(const QString& path) {
+    const QString name = QFileInfo(path).completeBaseName();
+    const QDateTime when =
+        QDateTime::fromString(name.left(15), QStringLiteral("yyyyMMdd-HHmmss"));
+    if (!when.isValid()) return name;
+    QString rest = name.mid(16);
+    if (!rest.isEmpty() && rest[0].isDigit()) rest = rest.section(QLatin1Char('-'), 1);
+    const qsizetype dash = rest.indexOf(QLatin1Char('-'));
+    const QString who = dash > 0 ? QObject::tr("%1 against %2").arg(rest.left(dash), rest.mid(dash + 1))
+                                 : rest;
+    return when.toString(QStringLiteral("d MMM yyyy  HH:mm")) + QStringLiteral("   ") + who;
+}
 } // namespace
 
 Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("recordviewer"));
     setWindowTitle(tr("Game Record"));
-    setFixedSize(PanelWidth + 10, PanelHeight + 6);
+    setFixedSize(PanelWidth + 10, PanelHeight + ReviewHeight + 6);
     setWalnutBackground(this, QColor(236, 220, 180));
 
     panel_board = new QWidget(this);
@@ -33,11 +54,32 @@ Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     combo_game = new QComboBox(panel_board);
     combo_game->setObjectName(QStringLiteral("combo_game"));
     combo_game->setGeometry(8, 8, 318, 26);
-    combo_game->setStyleSheet(QStringLiteral(
-        "QComboBox { background: rgb(240,232,212); color: rgb(44,26,10); font: bold 12px;"
-        " border: 2px solid rgb(74,52,34); border-radius: 3px; padding: 1px 6px; }"
-        "QComboBox:focus { border-color: rgb(255,214,110); }"));
+    combo_game->setStyleSheet(ComboStyle);
     connect(combo_game, &QComboBox::activated, this, &Trecordviewer::showGame);
+
+    combo_kept = new QComboBox(this);
+    combo_kept->setObjectName(QStringLiteral("combo_kept"));
+    combo_kept->setGeometry(13, PanelHeight + 8, 560, 26);
+    combo_kept->setStyleSheet(ComboStyle);
+    combo_kept->setToolTip(tr("The kept games, newest first"));
+    connect(combo_kept, &QComboBox::activated, this, &Trecordviewer::openKept);
+    button_open = new QPushButton(tr("&Open…"), this);
+    button_open->setObjectName(QStringLiteral("button_open"));
+    button_open->setGeometry(PanelWidth + 5 - 128, PanelHeight + 7, 128, 28);
+    button_open->setStyleSheet(ButtonStyle);
+    button_open->setFont(boardFont(12));
+    button_open->setToolTip(tr("Open any game record file"));
+    chooseFile = [this] {
+        return QFileDialog::getOpenFileName(this, tr("Open Game Record"), QString(),
+                                            tr("Game records (*.txt);;All files (*)"));
+    };
+    connect(button_open, &QPushButton::clicked, this, [this] {
+        const QString path = chooseFile ? chooseFile() : QString();
+        if (!path.isEmpty()) openFile(path);
+    });
+    review = new ReviewPanel(*view, this);
+    review->setGeometry(13, PanelHeight + 42, PanelWidth - 6, ReviewHeight - 42);
+    connect(review, &ReviewPanel::stepClicked, this, &Trecordviewer::stepTo);
 
     const auto button = [this](const QString& text, int left, const QKeySequence& key) {
         auto* b = new QPushButton(text, panel_board);
@@ -75,9 +117,27 @@ Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     stepTo(0);
 }
 
+void Trecordviewer::setKeptGames(const QStringList& paths) {
+    kept_ = paths;
+    combo_kept->clear();
+    for (const QString& p : paths)
+        combo_kept->addItem(keptTitle(p), p);
+    if (paths.isEmpty()) combo_kept->addItem(tr("No games kept yet"));
+    combo_kept->setEnabled(!paths.isEmpty());
+}
+
+void Trecordviewer::openKept(int index) {
+    if (index < 0 || index >= kept_.size()) return;
+    combo_kept->setCurrentIndex(index);
+    openFile(kept_[index]);
+}
+
 bool Trecordviewer::openFile(const QString& path) {
+    const qsizetype keptAt = kept_.indexOf(path);
+    if (keptAt >= 0) combo_kept->setCurrentIndex(int(keptAt));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        review->clear();
         record_ = {};
         combo_game->clear();
         positions_.clear();
@@ -107,6 +167,7 @@ bool Trecordviewer::openText(const QString& text, const QString& title) {
     if (record_.games.empty()) {
         game_ = -1;
         positions_.clear();
+        review->clear();
         stepTo(0);
         return false;
     }
@@ -124,6 +185,7 @@ void Trecordviewer::showGame(int index) {
     positions_ = replay(g);
     for (int seat = 1; seat <= SeatCount; ++seat)
         view->label_playername(seat)->setText(g.names[seat - 1]);
+    review->start(g, ownSeat);
     stepTo(0);
 }
 
@@ -153,6 +215,7 @@ void Trecordviewer::stepTo(int step) {
     view->panel_winner->hide();
     view->clearStatus();
     view->memo_turn->clear();
+    review->showStep(loaded ? step_ : -1);
     if (!loaded) {
         view->showdice({-1, -1, -1, -1});
         label_where->setText(record_.games.empty() && !label_problem->text().isEmpty()

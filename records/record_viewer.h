@@ -1,9 +1,13 @@
 #pragma once
 // The record viewer: a saved game record stepped through on a board of its
-// own, turn by turn (start, back, forward, end). It never touches the game
-// that runs in the main window.
+// own, turn by turn (start, back, forward, end), with Expert's review of every
+// move beneath it. The kept games are a list to choose from; Open reads any
+// record file. It never touches the game that runs in the main window.
 #include "board_view.h"
 #include "game_record.h"
+#include "review_panel.h"
+
+#include <functional>
 
 #include <QComboBox>
 #include <QLabel>
@@ -22,6 +26,15 @@ public:
     bool openText(const QString& text, const QString& title);
     // Reads the file; false (with the reason in label_where) when it cannot.
     bool openFile(const QString& path);
+
+    // The kept games to offer, newest first, as file paths.
+    void setKeptGames(const QStringList& paths);
+    void openKept(int index);
+    // The seat whose chance the chart draws: the viewer's own where it has
+    // one (1 or 2), else seat 1.
+    int ownSeat = 1;
+    // Asks for a record file to open; empty when none was chosen.
+    std::function<QString()> chooseFile;
 
     void showGame(int index);
     void stepTo(int step); // 0: before the first turn
@@ -46,6 +59,9 @@ public:
     QPushButton* button_back;
     QPushButton* button_forward;
     QPushButton* button_last;
+    QComboBox* combo_kept;
+    QPushButton* button_open;
+    ReviewPanel* review;
 
 private:
     QWidget* panel_board;
@@ -53,6 +69,7 @@ private:
     int game_ = -1;
     int step_ = 0;
     std::vector<Squares> positions_;
+    QStringList kept_;
 };
 
 } // namespace board

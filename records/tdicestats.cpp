@@ -1,16 +1,18 @@
 #include "tdicestats.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
 #include <QHeaderView>
-#include <QLinearGradient>
-#include <QPainter>
+#include <QLineSeries>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include "board_widgets.h"
 
 namespace {
-const QColor Parchment(240, 232, 212);
-const QColor Ink(44, 26, 10);
 const QColor Gold(222, 184, 102);
 const QColor SeatColour[2] = {QColor(86, 170, 72), QColor(232, 128, 40)};
 const QColor AllColour(196, 156, 84);
@@ -18,88 +20,94 @@ constexpr int Columns = 5; // sum, seat 1, seat 2, all, fair
 } // namespace
 
 // Bars of the observed shares per sum, seat by seat and in all, against a
-// line at the share fair dice give.
-class DiceChart : public QWidget {
+// line at the share fair dice give, drawn with Qt Charts.
+class DiceChart : public QChartView {
 public:
-    DiceChart(const board::DiceStats& stats, QWidget* parent) : QWidget(parent), stats_(stats) {
-        setMinimumHeight(150);
+    explicit DiceChart(QWidget* parent) : QChartView(parent) {
+        setObjectName(QStringLiteral("dice_chart"));
+        setMinimumHeight(170);
+        setRenderHint(QPainter::Antialiasing);
+        setFrameShape(QFrame::NoFrame);
+        auto* c = new QChart;
+        c->setBackgroundBrush(QColor(30, 20, 12));
+        c->setBackgroundPen(QPen(QColor(120, 96, 62)));
+        c->setBackgroundRoundness(6);
+        c->setMargins(QMargins(2, 2, 4, 2));
+        bars_ = new QBarSeries(c);
+        for (int k = 0; k < 3; ++k) {
+            sets_[std::size_t(k)] = new QBarSet(QString(), bars_);
+            const QColor colour = k == 2 ? AllColour : SeatColour[k];
+            sets_[std::size_t(k)]->setColor(colour);
+            sets_[std::size_t(k)]->setBorderColor(colour.darker(140));
+            bars_->append(sets_[std::size_t(k)]);
+        }
+        bars_->setBarWidth(0.8);
+        fair_ = new QLineSeries(c);
+        fair_->setName(tr("fair dice"));
+        fair_->setPen(QPen(QColor(255, 240, 200), 1.6, Qt::DashLine));
+        fair_->setPointsVisible(true);
+        for (int sum = 0; sum < board::DiceStats::Sums; ++sum)
+            fair_->append(sum, 100.0 * board::DiceStats::Expected[std::size_t(sum)]);
+        c->addSeries(bars_);
+        c->addSeries(fair_);
+        auto* x = new QBarCategoryAxis(c);
+        x->append({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                   QStringLiteral("3"), QStringLiteral("4")});
+        x->setTitleText(tr("sum of the four dice"));
+        auto* y = new QValueAxis(c);
+        y->setRange(0, 50);
+        y->setTickCount(6);
+        y->setLabelFormat(QStringLiteral("%d%%"));
+        QFont small = font();
+        small.setPixelSize(10);
+        for (QAbstractAxis* a : std::initializer_list<QAbstractAxis*>{x, y}) {
+            a->setLabelsFont(small);
+            a->setTitleFont(small);
+            a->setLabelsBrush(QColor(236, 220, 180));
+            a->setTitleBrush(QColor(200, 180, 140));
+            a->setGridLineColor(QColor(90, 70, 48));
+            a->setLinePenColor(QColor(120, 96, 62));
+        }
+        x->setGridLineVisible(false);
+        c->addAxis(x, Qt::AlignBottom);
+        c->addAxis(y, Qt::AlignLeft);
+        for (QAbstractSeries* series : c->series()) {
+            series->attachAxis(x);
+            series->attachAxis(y);
+        }
+        c->legend()->setAlignment(Qt::AlignTop);
+        c->legend()->setLabelColor(QColor(236, 220, 180));
+        c->legend()->setFont(small);
+        setChart(c);
     }
-    std::array<QString, 3> names{QStringLiteral("Seat 1"), QStringLiteral("Seat 2"),
-                                 QStringLiteral("All")};
 
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF area = QRectF(rect()).adjusted(34, 10, -8, -22);
-        p.setPen(QColor(120, 96, 62));
-        p.setBrush(QColor(30, 20, 12));
-        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
-        constexpr double Top = 0.5; // the highest share drawn
-        const auto yOf = [&](double share) { return area.bottom() - share / Top * area.height(); };
-        p.setFont(QFont(font().family(), 8));
-        for (double s : {0.0, 0.1, 0.2, 0.3, 0.4, 0.5}) {
-            p.setPen(QColor(90, 70, 48));
-            p.drawLine(QPointF(area.left(), yOf(s)), QPointF(area.right(), yOf(s)));
-            p.setPen(QColor(200, 180, 140));
-            p.drawText(QRectF(0, yOf(s) - 7, 30, 14), Qt::AlignRight | Qt::AlignVCenter,
-                       QStringLiteral("%1%").arg(int(s * 100)));
+    void refresh(const board::DiceStats& stats, const std::array<QString, 3>& names) {
+        for (int k = 0; k < 3; ++k) {
+            QBarSet* set = sets_[std::size_t(k)];
+            const int seat = k == 2 ? 0 : k + 1;
+            set->setLabel(names[std::size_t(k)]);
+            QList<qreal> shares;
+            for (int sum = 0; sum < board::DiceStats::Sums; ++sum)
+                shares << 100.0 * stats.share(seat, sum);
+            if (set->count() == shares.size())
+                for (int sum = 0; sum < board::DiceStats::Sums; ++sum)
+                    set->replace(sum, shares[sum]);
+            else
+                set->append(shares);
         }
-        const double slot = area.width() / board::DiceStats::Sums;
-        const double bar = slot / 4.6;
-        for (int sum = 0; sum < board::DiceStats::Sums; ++sum) {
-            const double left = area.left() + slot * sum + slot * 0.12;
-            for (int k = 0; k < 3; ++k) {
-                const int seat = k == 2 ? 0 : k + 1;
-                const double share = std::min(stats_.share(seat, sum), Top);
-                const QRectF r(left + k * (bar + 2), yOf(share), bar, area.bottom() - yOf(share));
-                QLinearGradient g(r.topLeft(), r.topRight());
-                const QColor c = k == 2 ? AllColour : SeatColour[k];
-                g.setColorAt(0, c.lighter(130));
-                g.setColorAt(1, c.darker(120));
-                p.setPen(Qt::NoPen);
-                p.setBrush(g);
-                p.drawRect(r);
-            }
-            // The fair share as a dashed line across the slot.
-            const double fair = yOf(board::DiceStats::Expected[std::size_t(sum)]);
-            p.setPen(QPen(QColor(255, 240, 200), 1.6, Qt::DashLine));
-            p.drawLine(QPointF(left - 3, fair), QPointF(left + 3 * (bar + 2) + 1, fair));
-            p.setPen(QColor(236, 220, 180));
-            p.drawText(QRectF(area.left() + slot * sum, area.bottom() + 3, slot, 16),
-                       Qt::AlignCenter, QString::number(sum));
-        }
-        // Legend, top right: the three bars and the fair share's line.
-        const QFontMetrics fm(p.font());
-        double x = area.right() - 6;
-        const auto entry = [&](const QString& text, const QColor& c, bool line) {
-            x -= fm.horizontalAdvance(text) + 18;
-            const double y = area.top() + 4;
-            if (line) {
-                p.setPen(QPen(QColor(255, 240, 200), 1.6, Qt::DashLine));
-                p.drawLine(QPointF(x, y + 5), QPointF(x + 11, y + 5));
-            } else {
-                p.fillRect(QRectF(x + 1, y, 10, 10), c);
-            }
-            p.setPen(QColor(236, 220, 180));
-            p.drawText(QPointF(x + 14, y + 9), text);
-            x -= 6;
-        };
-        entry(QStringLiteral("fair dice"), {}, true);
-        entry(names[2], AllColour, false);
-        entry(names[1], SeatColour[1], false);
-        entry(names[0], SeatColour[0], false);
     }
 
 private:
-    const board::DiceStats& stats_;
+    QBarSeries* bars_;
+    std::array<QBarSet*, 3> sets_{};
+    QLineSeries* fair_;
 };
 
 Tdicestats::Tdicestats(const board::DiceStats& stats, QWidget* parent)
     : QWidget(parent, Qt::Window), stats_(stats) {
     setObjectName(QStringLiteral("dicestats"));
     setWindowTitle(tr("Dice Statistics"));
-    resize(470, 470);
+    resize(490, 520);
     board::setWalnutBackground(this, QColor(236, 220, 180));
 
     auto* layout = new QVBoxLayout(this);
@@ -112,7 +120,7 @@ Tdicestats::Tdicestats(const board::DiceStats& stats, QWidget* parent)
     title->setStyleSheet(QStringLiteral("color: rgb(222,184,102);"));
     layout->addWidget(title);
 
-    chart_ = new DiceChart(stats_, this);
+    chart_ = new DiceChart(this);
     layout->addWidget(chart_, 1);
 
     grid = new QTableWidget(board::DiceStats::Sums + 1, Columns, this);
@@ -194,12 +202,11 @@ void Tdicestats::refresh() {
         set(last, k + 1, QString::number(stats_.total(k == 2 ? 0 : k + 1)));
     set(last, 4, QStringLiteral("100 %"));
     const QString who[3] = {names_[0], names_[1], tr("All")};
-    chart_->names = {who[0], who[1], who[2]};
+    chart_->refresh(stats_, {who[0], who[1], who[2]});
     for (int k = 0; k < 3; ++k) {
         QLabel* l = label_test[std::size_t(k)];
         l->setText(who[k] + QStringLiteral(": ") + verdict(stats_, k == 2 ? 0 : k + 1));
         const QColor c = k == 2 ? Gold : SeatColour[k].lighter(120);
         l->setStyleSheet(QStringLiteral("color: %1; font: bold 12px;").arg(c.name()));
     }
-    chart_->update();
 }

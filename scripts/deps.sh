@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   xvfb xauth
-  libminiupnpc-dev libnatpmp-dev qt6-charts-dev
+  libminiupnpc-dev libnatpmp-dev qt6-charts-dev libqt6opengl6-dev
   miniupnpd nftables iproute2
 )
 

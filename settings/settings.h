@@ -53,7 +53,7 @@ struct SettingsValues {
     // Play comfort: legal moves marked after the own roll, chips that glide.
     bool showHints = true;
     bool animateChips = true;
-    // The computer's level: 0 "Klot", 1 "Strong", 2 "Perfect"; anything else reads as 0.
+    // The computer's level: 0 "Klot", 1 "Strong", 2 "Expert"; anything else reads as 0.
     int botSkill = 0;
     bool showChances = false;
     // The download window at a solo start ("Showdownload"); written only by

@@ -44,7 +44,7 @@ QString Ttallylist::FormCreate() {
 }
 
 void Ttallylist::build() {
-    setFixedSize(467, 358);
+    setFixedSize(467, 568);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Panel.darker(135));
@@ -138,15 +138,21 @@ void Ttallylist::build() {
     buttons->addWidget(FlatButton2);
     buttons->addWidget(FlatButton1);
     right->addLayout(buttons);
-    auto* top = new QHBoxLayout(this);
-    top->setContentsMargins(8, 8, 8, 8);
+    auto* top = new QHBoxLayout;
     top->addLayout(left, 3);
     top->addLayout(right, 2);
+    chart = new TallyChart(this);
+    chart->setFixedHeight(204);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(8, 8, 8, 8);
+    whole->addLayout(top, 1);
+    whole->addWidget(chart);
 }
 
 void Ttallylist::showSummary() {
     for (int i = 1; i <= 4; ++i)
         mylabel[i]->setText(tally.grid.cell(i, 0));
+    chart->refresh(tally);
 }
 
 void Ttallylist::loadtally() {
@@ -186,6 +192,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
     if (updating_ || !item) return;
     // Ticking or unticking here only ever starts tallying someone new.
     if (!tally.startTallying(item->text())) return;
+    chart->refresh(tally);
     updating_ = true;
     auto* entry = new QListWidgetItem(item->text(), listbox_tally);
     entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
@@ -205,6 +212,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
         return;
     }
     tally.stopTallying(index);
+    chart->refresh(tally);
     updating_ = true;
     delete listbox_tally->takeItem(index);
     updating_ = false;

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 
+#include "tally_chart.h"
 #include "tally_grid.h"
 
 class Ttallylist : public QWidget {
@@ -43,6 +44,7 @@ public:
     QLabel* label_hisnametop;
     QPushButton* FlatButton1; // DONE
     QPushButton* FlatButton2; // Reset Tally
+    TallyChart* chart;        // won and lost against each opponent
 
     void loadtally();
     void checklistClickCheck(QListWidgetItem* item);

@@ -4,14 +4,18 @@
 // menu; the dice figures beside it; and the menu's mnemonics and switches.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "chip_animation.h"
+#include "game_archive.h"
 #include "dice.h"
 #include "hint_overlay.h"
+#include "record_review.h"
 #include "record_viewer.h"
 #include "rules.h"
 #include "tchat.h"
@@ -75,6 +79,7 @@ private slots:
 void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     Solo t(4242);
     Tchat& you = t.you;
+    QDir(you.gamesFolder()).removeRecursively();
     QVERIFY(t.seated());
     you.mychat->setFocus();
     QTRY_VERIFY(you.mychat->hasFocus());
@@ -130,6 +135,17 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     const board::ReadRecord read = board::readRecord(text);
     QCOMPARE(read.stoppedAtLine, 0);
     QCOMPARE(read.games.size(), std::size_t(1));
+    // The finished game was kept on its own in "Games" beside the tally file.
+    const QStringList kept = board::keptGames(you.gamesFolder());
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(you.lastKeptGame, kept.front());
+    QCOMPARE(QFileInfo(you.gamesFolder()).absolutePath(),
+             QFileInfo(qEnvironmentVariable("KELVOA_CONFIG_DIR")).absoluteFilePath());
+    QFile keptFile(kept.front());
+    QVERIFY(keptFile.open(QIODevice::ReadOnly));
+    const board::ReadRecord keptRead = board::readRecord(QString::fromUtf8(keptFile.readAll()));
+    QCOMPARE(keptRead.stoppedAtLine, 0);
+    QCOMPARE(keptRead.games, read.games);
     const board::Squares end = board::replay(read.games[0]).back();
     for (int seat = 1; seat <= 2; ++seat)
         for (int chip = 1; chip <= 7; ++chip)
@@ -163,6 +179,33 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     for (int chip = 1; chip <= 7; ++chip)
         QCOMPARE(you.turnflow->model().seatboards[0].chips[chip - 1],
                  int(t.server.game.chips(1)[chip - 1]));
+
+    // The link under the game-over line opens the kept game with Expert's
+    // review: every turn in which a chip could move is rated, a click on the
+    // chart steps there, and a move that was not best shows the best one.
+    QVERIFY(you.label_review->isVisible());
+    emit you.label_review->linkActivated(QStringLiteral("review"));
+    QCOMPARE(viewer->windowTitle(), "Game Record - " + QFileInfo(kept.front()).fileName());
+    QCOMPARE(viewer->combo_kept->count(), 1);
+    QTRY_VERIFY(viewer->review->ready());
+    const std::vector<review::Turn> turns = board::reviewTurns(read.games[0]);
+    int movable = 0;
+    for (const review::Turn& turn : turns)
+        movable += rules::legalChips(turn.before.of(turn.seat), turn.points) != 0;
+    const review::Review& rated = viewer->review->result();
+    QCOMPARE(int(rated.ratings.size()), movable);
+    QCOMPARE(rated.seats[0].moves + rated.seats[1].moves, movable);
+    QCOMPARE(int(rated.seat1Chance.size()), viewer->steps() + 1);
+    board::ReviewChart* chart = viewer->review->chart;
+    const QPointF at = chart->chart()->mapToPosition(QPointF(10, 50));
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, chart->mapFromScene(at));
+    QCOMPARE(viewer->step(), 10);
+    for (const review::Rating& r : rated.ratings) {
+        viewer->stepTo(r.turn + 1);
+        QCOMPARE(viewer->review->overlay->showing(), r.bestFrom != r.playedFrom);
+        QVERIFY(viewer->review->label_move->text().contains(
+            board::ReviewPanel::markText(r.mark)));
+    }
 
     // The dice figures counted every throw the record holds.
     you.DiceStatistics1->trigger();

@@ -87,6 +87,7 @@ void TestTchatWindow::menuItems() {
                                     "Spy List",
                                     "Phrase List",
                                     "Dice Statistics",
+                                    "Review Game…",
                                     "Content",
                                     "The Korvan Lobby…",
                                     "About"}));

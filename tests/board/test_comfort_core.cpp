@@ -2,10 +2,12 @@
 // legal-move test, the dice figures' arithmetic, and the game record written,
 // read back and replayed, whole and damaged.
 #include "dice_stats.h"
+#include "game_archive.h"
 #include "game_record.h"
 #include "hints.h"
 #include "rules.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <random>
@@ -103,6 +105,7 @@ private slots:
     void diceFigures();
     void recordRoundTrip();
     void recordKeepsTheLastGame();
+    void keptGamesStayTheNewest();
     void damagedRecords_data();
     void damagedRecords();
     void mangledRecordsReadSafely();
@@ -249,6 +252,9 @@ void TestComfortCore::recordKeepsTheLastGame() {
     playInto(rec, 5);
     const RecordedGame first = *rec.current();
     rec.feed("CMD_startgame", "Bob+", {QStringLiteral("Bob"), QStringLiteral("Ann\nwinner 2")});
+    // The game left unfinished by the new one is kept, once.
+    QCOMPARE(rec.takeEnded(), std::optional<RecordedGame>(first));
+    QVERIFY(!rec.takeEnded());
     rec.feed("CMD_hisroll", "2+1+0+0+0+1+", {});
     rec.feed("CMD_moveit", "2+1+1+t+f+f+f+", {});
     // A field that is no number is skipped, not fatal.
@@ -263,6 +269,38 @@ void TestComfortCore::recordKeepsTheLastGame() {
     // A line break in a name stays inside its line.
     QCOMPARE(back.games[1].names[1], QStringLiteral("Ann winner 2"));
     QVERIFY(back.problem.contains("not finished"));
+    // The host ending it without a winner keeps it too, and only once.
+    rec.feed("CMD_giveback", "Bob+", {});
+    const std::optional<RecordedGame> ended = rec.takeEnded();
+    QVERIFY(ended && !ended->winner && ended->turns.size() == 1);
+    rec.feed("CMD_startgame", "Bob+", {});
+    QVERIFY(!rec.takeEnded());
+}
+
+void TestComfortCore::keptGamesStayTheNewest() {
+    QTemporaryDir dir;
+    const RecordedGame g{QStringLiteral("Ann"), {QStringLiteral("Ann"), QStringLiteral("K/l:ot")}, {}, 0};
+    QFile foreign(dir.filePath("notes.txt"));
+    QVERIFY(foreign.open(QIODevice::WriteOnly));
+    foreign.close();
+    const QDateTime t0(QDate(2026, 12, 9), QTime(10, 0));
+    QString oldest;
+    for (int i = 0; i < KeptGames + 3; ++i) {
+        const QString path = keepGame(dir.path(), g, t0.addSecs(i));
+        QVERIFY(!path.isEmpty());
+        if (i == 0) oldest = path;
+    }
+    const QStringList kept = keptGames(dir.path());
+    QCOMPARE(kept.size(), KeptGames);
+    QCOMPARE(QFileInfo(kept.front()).fileName(), QStringLiteral("20261209-100822-Ann-K_l_ot.txt"));
+    QVERIFY(!QFile::exists(oldest));
+    QVERIFY(QFile::exists(dir.filePath("notes.txt"))); // not ours to prune
+    QFile back(kept.front());
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(readRecord(QString::fromUtf8(back.readAll())).games.front(), g);
+    // Two games ended in the same second are both kept.
+    const QString twin = keepGame(dir.path(), g, t0.addSecs(KeptGames + 2));
+    QVERIFY(!twin.isEmpty() && twin != kept.front() && QFile::exists(kept.front()));
 }
 
 void TestComfortCore::damagedRecords_data() {

@@ -1,5 +1,6 @@
 // The exact solver on endgames small enough to check by hand, the position
 // index it stands on, and the cache file's header refusing what it must.
+#include "game_review.h"
 #include "levels.h"
 #include "solver.h"
 
@@ -40,6 +41,8 @@ private slots:
     void indexRoundTrip();
     void indexRefusesImpossiblePositions();
     void levelsChoose();
+    void reviewRatings_data();
+    void reviewRatings();
     void cacheFile();
     void cacheRejects_data();
     void cacheRejects();
@@ -121,8 +124,8 @@ void TestSolver::levelsChoose() {
     // Nothing to move, or nonsense asked: no chip.
     QCOMPARE(levels::choose(Level::Strong, p, 1, 0, nullptr), 0);
     QCOMPARE(levels::choose(Level::Strong, p, 1, 2 + 3, nullptr), 0);
-    QCOMPARE(levels::choose(Level::Perfect, p, 3, 1, nullptr), 0);
-    // Within the table Perfect follows the exact values: from 14 and 15 with
+    QCOMPARE(levels::choose(Level::Expert, p, 3, 1, nullptr), 0);
+    // Within the table Expert follows the exact values: from 14 and 15 with
     // one point, stepping 14 to 15 is impossible, so 15 bears off and wins.
     Position end;
     end.of(1) = {Home, Home, Home, Home, Home, 14, 15};
@@ -132,9 +135,73 @@ void TestSolver::levelsChoose() {
         build(t, nullptr, {}, 2, 1e-6);
         return t;
     }();
-    QCOMPARE(levels::choose(Level::Perfect, end, 1, 1, &two), 7);
+    QCOMPARE(levels::choose(Level::Expert, end, 1, 1, &two), 7);
     QCOMPARE(levels::chance(end, 1, 1, -1, &two), two.value(end, 1));
     QCOMPARE(levels::chance(end, 2, 1, -1, &two), 1.0 - two.value(end, 1));
+}
+
+void TestSolver::reviewRatings_data() {
+    QTest::addColumn<QString>("mine");   // seat 1's chips not home
+    QTest::addColumn<QString>("theirs"); // seat 2's
+    QTest::addColumn<int>("points");
+    QTest::addColumn<int>("chip"); // played by seat 1
+    QTest::addColumn<int>("bestFrom");
+    QTest::addColumn<int>("choices");
+    QTest::addColumn<QString>("mark");
+    QTest::newRow("bearing off wins") << "13 15" << "3" << 1 << 7 << 15 << 2 << "best";
+    QTest::newRow("forced") << "13" << "5 9" << 2 << 7 << 13 << 1 << "best";
+    QTest::newRow("a capture left for a step") << "9 14" << "10 15" << 1 << 7 << 9 << 2
+                                               << "blunder";
+}
+
+void TestSolver::reviewRatings() {
+    QFETCH(QString, mine);
+    QFETCH(QString, theirs);
+    QFETCH(int, points);
+    QFETCH(int, chip);
+    QFETCH(int, bestFrom);
+    QFETCH(int, choices);
+    QFETCH(QString, mark);
+    static Table ten = [] {
+        Table t(10);
+        build(t, nullptr, {}, 2, 1e-7);
+        return t;
+    }();
+    review::Turn turn;
+    const auto place = [](Chips& c, const QString& squares) {
+        c.fill(Home);
+        const QStringList q = squares.split(' ');
+        for (qsizetype i = 0; i < q.size(); ++i)
+            c[unsigned(ChipCount - q.size() + i)] = std::uint8_t(q[i].toInt());
+    };
+    place(turn.before.of(1), mine);
+    place(turn.before.of(2), theirs);
+    turn.seat = 1;
+    turn.points = points;
+    turn.chip = chip;
+    review::Rating r;
+    QVERIFY(review::rate(turn, &ten, r));
+    // The exact chance after each move, read from the table itself.
+    const auto exactAfter = [&](int c) {
+        Position next = turn.before;
+        const MoveResult m = applymove(next, 1, c, points);
+        if (checkforwin(next.of(1))) return 1.0;
+        return m.rollAgain() ? ten.value(next, 1) : 1.0 - ten.value(next, 2);
+    };
+    double best = 0;
+    for (int c = 1; c <= ChipCount; ++c)
+        if (checkmove(turn.before.of(1), c, points) == MoveError::None)
+            best = std::max(best, exactAfter(c));
+    QCOMPARE(r.choices, choices);
+    QCOMPARE(r.bestFrom, bestFrom);
+    QCOMPARE(r.playedFrom, int(turn.before.of(1)[unsigned(chip - 1)]));
+    QVERIFY(std::abs(r.played - exactAfter(chip)) < 1e-9);
+    QVERIFY(std::abs(r.best - best) < 1e-9);
+    QCOMPARE(QString(review::markName(r.mark)), mark);
+    if (mark == "best") QCOMPARE(r.bestFrom, r.playedFrom);
+    // Nothing to move with no points: no rating at all.
+    turn.points = 0;
+    QVERIFY(!review::rate(turn, &ten, r));
 }
 
 void TestSolver::cacheFile() {

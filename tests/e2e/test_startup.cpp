@@ -212,7 +212,7 @@ void TestStartup::installedCopyKeepsFilesPerUser() {
     QCOMPARE(program.exitCode(), 0);
     QVERIFY(QFile::exists(home.path() + "/.local/share/Kelvoa/" + tallyfile::FileName));
     QVERIFY(QDir(home.path() + "/.config/Kelvoa").exists());
-    QCOMPARE(QDir(bin).entryList(QDir::Files), QStringList{"kelvoa"});
+    QCOMPARE(QDir(bin).entryList(QDir::Files), (QStringList{"kelvoa", "kelvoa-review"}));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -368,7 +368,7 @@ void TestTServerGame::botskillFromHostingUserOnly_data() {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<int>("botskill");
     QTest::newRow("hosting user, Strong") << 1 << QByteArray("CMD_botskill+1+1+") << 1;
-    QTest::newRow("hosting user, Perfect") << 1 << QByteArray("CMD_botskill+1+2+") << 2;
+    QTest::newRow("hosting user, Expert") << 1 << QByteArray("CMD_botskill+1+2+") << 2;
     QTest::newRow("seat 2") << 2 << QByteArray("CMD_botskill+2+2+") << 0;
     QTest::newRow("seat 2 as 1") << 2 << QByteArray("CMD_botskill+1+2+") << 0;
     QTest::newRow("beyond the levels") << 1 << QByteArray("CMD_botskill+1+3+") << 0;
@@ -398,8 +398,8 @@ void TestTServerGame::computerPlaysTheChosenLevel_data() {
     QTest::newRow("never told") << QByteArray() << QByteArray("CMD_moveit+2+1+10+");
     QTest::newRow("Klot") << QByteArray("CMD_botskill+1+0+") << QByteArray("CMD_moveit+2+1+10+");
     QTest::newRow("Strong") << QByteArray("CMD_botskill+1+1+") << QByteArray("CMD_moveit+2+2+11+");
-    // No table in this process yet: Perfect plays as Strong would here.
-    QTest::newRow("Perfect") << QByteArray("CMD_botskill+1+2+") << QByteArray("CMD_moveit+2+2+11+");
+    // No table in this process yet: Expert plays as Strong would here.
+    QTest::newRow("Expert") << QByteArray("CMD_botskill+1+2+") << QByteArray("CMD_moveit+2+2+11+");
     QTest::newRow("out of range") << QByteArray("CMD_botskill+1+7+")
                                   << QByteArray("CMD_moveit+2+1+10+");
 }

@@ -1,5 +1,6 @@
 // The tally window: counting through it, ticking and unticking players,
 // reset, and the file read at creation and written at destruction.
+#include <QBarSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,10 @@ void TestTtallylist::tickingAndCounting() {
         QCOMPARE(w.label[2]->text(), QStringLiteral("1"));
         QCOMPARE(w.label[3]->text(), QStringLiteral("1"));
         QCOMPARE(w.label[5]->text(), QStringLiteral("2"));
+        // The chart beneath follows the counts: one bar, one game each way.
+        QCOMPARE(w.chart->opponents(), QStringList{"Ann"});
+        QCOMPARE(w.chart->won->at(0), 1.0);
+        QCOMPARE(w.chart->lost->at(0), 1.0);
     }
     // After a restart the totals stay and the session starts at 0.
     Ttallylist again(nullptr, path);
