@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "catalogue.h"
 #include "host_join_dialogs.h"
 #include "settings.h"
 #include "tchat.h"
@@ -20,10 +21,20 @@ void Tchat::openHostDialog() {
         const SettingsValues v = Settings(settingsFolder).load();
         hostDialog_ = new HostGameDialog(v.playerName, GameFinder::ownAddresses(), this);
         hostDialog_->setAttribute(Qt::WA_DeleteOnClose);
+        hostDialog_->privateBox->setChecked(v.hostPrivate);
+        hostDialog_->hostingHere = ishost;
+        hostDialog_->inviteCode = inviteCode;
+        hostDialog_->gamePort = wire::GamePort;
         connect(hostDialog_, &HostGameDialog::hostRequested, this, [this](const QString& name) {
+            const bool privately = hostDialog_->privateBox->isChecked();
             Settings(settingsFolder).saveLastGame(name);
-            if (!restartAs(hostCommandLine(name)) && hostDialog_)
+            Settings(settingsFolder).saveHostPrivate(privately);
+            // The new copy makes the code; it only learns that it is to be private.
+            passToNewCopy({}, privately);
+            if (!restartAs(hostCommandLine(name)) && hostDialog_) {
+                passToNewCopy({}, false);
                 hostDialog_->showProblem(QStringLiteral("Kelvoa could not be started again."));
+            }
         });
     }
     showWindow(hostDialog_);
@@ -41,13 +52,21 @@ void Tchat::openJoinDialog() {
         connect(joinDialog_, &JoinGameDialog::joinRequested, this,
                 [this](const QString& name, const QString& address) {
                     Settings(settingsFolder).saveLastGame(name, address);
-                    if (!restartAs(joinCommandLine(name, address)) && joinDialog_)
+                    passToNewCopy(joinDialog_->inviteCode, false);
+                    if (!restartAs(joinCommandLine(name, address)) && joinDialog_) {
+                        passToNewCopy({}, false);
                         joinDialog_->showProblem(
                             QStringLiteral("Kelvoa could not be started again."));
+                    }
                 });
         joinDialog_->refresh();
     }
     showWindow(joinDialog_);
+}
+
+void Tchat::openJoinDialogFrom(const QString& link) {
+    openJoinDialog();
+    joinDialog_->fillFromLink(link);
 }
 
 bool Tchat::restartAs(const QStringList& params) {

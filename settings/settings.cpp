@@ -132,6 +132,7 @@ SettingsValues Settings::load() const {
     v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
     v.playerName = ini.value(Section, "Playername");
     v.lastHost = ini.value(Section, "Lasthost");
+    v.hostPrivate = ini.value(Section, "Hostprivate", "false") == QLatin1String("true");
     v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
     v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
     return v;
@@ -168,5 +169,11 @@ bool Settings::saveLastGame(const QString& name, const QString& host) const {
     ProfileFile ini = open();
     ini.setValue(Section, "Playername", name);
     if (!host.isEmpty()) ini.setValue(Section, "Lasthost", host);
+    return ini.commit();
+}
+
+bool Settings::saveHostPrivate(bool on) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Hostprivate", on ? QStringLiteral("true") : QStringLiteral("false"));
     return ini.commit();
 }
