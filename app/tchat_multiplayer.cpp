@@ -28,7 +28,9 @@ void Tchat::openHostDialog() {
         connect(hostDialog_, &HostGameDialog::hostRequested, this, [this](const QString& name) {
             const bool privately = hostDialog_->privateBox->isChecked();
             Settings(settingsFolder).saveLastGame(name);
-            Settings(settingsFolder).saveHostPrivate(privately);
+            // Written only when changed: every other byte of the file is the lobby's.
+            if (privately != Settings(settingsFolder).load().hostPrivate)
+                Settings(settingsFolder).saveHostPrivate(privately);
             // The new copy makes the code; it only learns that it is to be private.
             passToNewCopy({}, privately);
             if (!restartAs(hostCommandLine(name)) && hostDialog_) {

@@ -293,12 +293,13 @@ void JoinGameDialog::joinClick() {
     if (problem.isEmpty()) problem = addressProblem(addressEdit->text());
     if (!problem.isEmpty()) return showProblem(problem);
     probing_ = addressEdit->text().trimmed();
-    if (hostingHere && GameFinder::isThisComputer(QHostAddress(probing_)))
+    const invite::Address where = *invite::readAddress(probing_);
+    if (hostingHere && GameFinder::isThisComputer(QHostAddress(where.host)))
         return showProblem(QStringLiteral("That is this copy's own game. Start the program "
                                           "once more to join it from a second copy."));
     setBusy(true);
     listStatus->setText(QStringLiteral("Asking %1 for its game…").arg(probing_));
-    probe.start(probing_, gamePort);
+    probe.start(where.host, where.hasPort ? where.port : gamePort);
 }
 
 void JoinGameDialog::probeFinished(JoinProbe::Result r) {

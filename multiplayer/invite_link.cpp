@@ -21,7 +21,7 @@ bool isHostName(const QString& text) {
 }
 
 QString shortened(const QString& text) {
-    return text.size() > 60 ? text.left(57) + QStringLiteral("...") : text;
+    return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
 }
 
 std::optional<quint16> readPort(const QString& text) {

@@ -342,7 +342,6 @@ void TestTServer::idleHostRunsNoTimer() {
     QTRY_VERIFY(!server->socktimer.isActive());
 }
 
-
 void TestTServer::privateGameLetsInOnlyTheInvited() {
     qint64 clock = 1000000;
     server->gate.now = [&clock] { return clock; };
@@ -384,8 +383,7 @@ void TestTServer::privateGameLetsInOnlyTheInvited() {
     friendly->send("CMD_logininfo+2+1.0.3+Bob");
     QVERIFY(friendly->waitFor(2));
     settle();
-    QCOMPARE(friendly->take(),
-             (Messages{"CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Host"}));
+    QCOMPARE(friendly->take(), (Messages{"CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Host"}));
     QCOMPARE(host->take(), Messages{"CMD_newplayerinfo+2+Bob"});
 }
 
