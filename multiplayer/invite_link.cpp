@@ -20,8 +20,14 @@ bool isHostName(const QString& text) {
     return hostName.match(text).hasMatch();
 }
 
+// What a refusal echoes of the text: short, and on one line whatever it held.
 QString shortened(const QString& text) {
-    return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
+    QString out = text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
+    for (QChar& c : out)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+            c.category() == QChar::Separator_Paragraph || c.category() == QChar::Other_Format)
+            c = QLatin1Char('?');
+    return out;
 }
 
 std::optional<quint16> readPort(const QString& text) {
@@ -43,6 +49,9 @@ std::optional<Address> readAddressPart(const QString& a, bool bareIPv6Allowed, Q
         QStringLiteral("\"%1\" is not an address: give a name such as host.example, a number "
                        "such as 192.168.1.20, or an IPv6 address such as [2001:db8::5].")
             .arg(shortened(a));
+    // The address parser forgives blanks inside brackets; an address has none.
+    for (const QChar c : a)
+        if (c.isSpace() || c.category() == QChar::Other_Control) return fail(problem, notAnAddress);
     Address out;
     QString host = a;
     QString port;

@@ -64,6 +64,12 @@ void TestInviteLink::links_data() {
     QTest::newRow("short code") << "kelvoa://host/ABC"
                                 << "" << 0 << ""
                                 << "code";
+    QTest::newRow("line break in the echoed code") << "kelvoa://host/AB\nCDEFGH"
+                                                   << "" << 0 << ""
+                                                   << "code";
+    QTest::newRow("blanks inside brackets") << "kelvoa://[\n::1 ]"
+                                            << "" << 0 << ""
+                                            << "address";
     QTest::newRow("over 300 bytes") << "kelvoa://" + QString(292, QLatin1Char('a')) << "" << 0 << ""
                                     << "long";
     QTest::newRow("300 bytes exactly, name too long")
