@@ -129,7 +129,10 @@ std::optional<Link> readLink(const QString& text, QString* problem) {
     if (authority.isEmpty()) return refuse(QStringLiteral("The invite names no host to join."));
     QString why;
     const auto address = readAddressPart(authority, false, &why);
-    if (!address) return refuse(QStringLiteral("The invite's address is not usable: ") + why);
+    if (!address)
+        return refuse(why.startsWith(QLatin1String("The port"))
+                          ? QStringLiteral("The invite's port") + why.mid(8)
+                          : QStringLiteral("The invite's address: ") + why);
     Link link{*address, {}};
     if (path.isEmpty()) return link;
     if (path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('?')) ||
