@@ -379,6 +379,10 @@ void Tchat::hostpress() {
     button_start->show();
     StartGame1->setEnabled(true);
     if (windows_.spylist) windows_.spylist->popup_kickhim->setEnabled(true);
+    if (!inviteCode.isEmpty())
+        addlinetochat(QStringLiteral("0+This game is private. File > Host a Game… > Copy Invite "
+                                     "gives your friends the way in."),
+                      systemcolor);
 }
 
 void Tchat::joinpress() {
