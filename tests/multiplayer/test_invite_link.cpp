@@ -1,7 +1,11 @@
 // Invite links and typed addresses are outside bytes: every row is a text a
-// friend could send or a player could type, and what the program makes of it.
+// friend could send or a player could type, and what the program makes of it;
+// and the line "Copy Invite" makes, which a friend's copy must read.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
+#include "host_join_dialogs.h"
 #include "invite_link.h"
 
 class TestInviteLink : public QObject {
@@ -10,6 +14,8 @@ private slots:
     void links_data();
     void links();
     void madeCodesAreValid();
+    void copyInvite_data();
+    void copyInvite();
 };
 
 void TestInviteLink::links_data() {
@@ -120,5 +126,43 @@ void TestInviteLink::madeCodesAreValid() {
              QStringLiteral("Join my Kelvoa game: kelvoa://[2001:db8::5]"));
 }
 
-QTEST_GUILESS_MAIN(TestInviteLink)
+void TestInviteLink::copyInvite_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("hosting");
+    QTest::addColumn<bool>("privately");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("line"); // empty: nothing copied
+    const QString code = QStringLiteral("K7MPX3RQ9A");
+    QTest::newRow("public, before hosting")
+        << "203.0.114.1" << false << false << 7772 << "Join my Kelvoa game: kelvoa://203.0.114.1";
+    QTest::newRow("private, hosting") << "203.0.114.1" << true << true << 7772
+                                      << "Join my Kelvoa game: kelvoa://203.0.114.1/" + code;
+    QTest::newRow("private box, game hosted public")
+        << "203.0.114.1" << true << false << 7772 << "Join my Kelvoa game: kelvoa://203.0.114.1";
+    QTest::newRow("private, not hosted yet") << "203.0.114.1" << false << true << 7772 << "";
+    QTest::newRow("IPv6, other port") << "2001:db8::5" << true << true << 7773
+                                      << "Join my Kelvoa game: kelvoa://[2001:db8::5]:7773/" + code;
+}
+
+void TestInviteLink::copyInvite() {
+    QFETCH(QString, address);
+    QFETCH(bool, hosting);
+    QFETCH(bool, privately);
+    QFETCH(int, port);
+    QFETCH(QString, line);
+    HostGameDialog d(QStringLiteral("Alice"), {QHostAddress(address)});
+    d.hostingHere = hosting;
+    d.inviteCode = hosting && privately ? QStringLiteral("K7MPX3RQ9A") : QString();
+    d.privateBox->setChecked(privately);
+    d.gamePort = quint16(port);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QTest::mouseClick(d.copyInviteButton, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             line.isEmpty() ? QStringLiteral("before") : line);
+    QCOMPARE(d.statusLabel->text().isEmpty(), !line.isEmpty());
+    // What was copied is a link this program reads back.
+    if (!line.isEmpty()) QVERIFY(invite::readLink(line.section(QLatin1Char(' '), -1)));
+}
+
+QTEST_MAIN(TestInviteLink)
 #include "test_invite_link.moc"
