@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
     const QString programFolder = QCoreApplication::applicationDirPath();
     Tchat chat(params);
     chat.settingsFolder = userfiles::settingsFolder(programFolder);
+    // What the copy before the restart handed over beside the command line.
+    const Inherited inherited = takeInherited();
+    chat.inviteCode = inherited.inviteCode;
+    chat.hostPrivate = inherited.hostPrivate;
     std::optional<Ttallylist> tallylist;
     std::optional<Tabout> about;
     std::optional<Thelp> help;
@@ -52,7 +56,9 @@ int main(int argc, char** argv) {
         router.emplace();
         chat.setPortMapper(&*router);
     }
-    chat.startHost = [&server, &discovery] {
+    chat.startHost = [&server, &discovery, &chat] {
+        // Tchat made the private game's code just before (empty: a public game).
+        server->gate.setCode(chat.inviteCode.toLatin1());
         // Answering first keeps the moment between listening and the own
         // client's connection as short as it was.
         discovery->start();

@@ -11,6 +11,20 @@
 QStringList hostCommandLine(const QString& name);
 QStringList joinCommandLine(const QString& name, const QString& address);
 
+// What a restart hands the new copy beside the three-argument command line,
+// in the new copy's environment: the invite code a joining copy presents,
+// and that a hosting copy's game is private (it makes its own code). Set
+// just before the restart, read and removed by the new copy at start, so it
+// never reaches a copy started later.
+inline constexpr char InviteCodeVariable[] = "KELVOA_INVITE";
+inline constexpr char HostPrivateVariable[] = "KELVOA_PRIVATE";
+void passToNewCopy(const QString& inviteCode, bool hostPrivate);
+struct Inherited {
+    QString inviteCode; // empty unless a valid code was passed
+    bool hostPrivate = false;
+};
+Inherited takeInherited();
+
 // Starts a program; the seam tests replace to record what would be started.
 class ProcessStarter {
 public:

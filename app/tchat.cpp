@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "catalogue.h"
+#include "invite_link.h"
 #include "tchat_link.h"
 #include "windows.h"
 
@@ -80,6 +81,7 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
         {QString::fromLatin1(cmd::WrongVersion), &Tchat::wrongversion},
         {QString::fromLatin1(cmd::PlayerDisconnected), &Tchat::playerdisconnected},
         {QString::fromLatin1(cmd::Full), &Tchat::full},
+        {QString::fromLatin1(cmd::Private), &Tchat::privateGame},
         {QString::fromLatin1(cmd::JustWatching), &Tchat::justwatching},
         {QString::fromLatin1(cmd::GameStats), &Tchat::gamestats},
     };
@@ -112,8 +114,8 @@ Tchat::~Tchat() {
 namespace {
 // A submenu of mutually exclusive, checkable choices; `checked` is the one
 // ticked at first, or -1 for none until the settings say.
-QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title, std::initializer_list<QString> names,
-                               int checked) {
+QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title,
+                               std::initializer_list<QString> names, int checked) {
     QMenu* menu = parent->addMenu(title);
     auto* group = new QActionGroup(menu);
     QList<QAction*> actions;
@@ -147,7 +149,8 @@ void Tchat::buildMenu() {
     PlayChatterSounds1->setCheckable(true);
     PlayChatterSounds1->setChecked(false);
 
-    const QList<QAction*> turn = addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
+    const QList<QAction*> turn =
+        addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
     Classic1 = turn[0];
     New1 = turn[1];
     const QList<QAction*> speed =
@@ -166,10 +169,11 @@ void Tchat::buildMenu() {
 
     TextColor1 = options->addAction(QStringLiteral("Text Color"));
     const int sizes[4] = {8, 10, 12, 14};
-    const QList<QAction*> size = addChoiceGroup(options, QStringLiteral("Text Size"),
-                                                {QString::number(sizes[0]), QString::number(sizes[1]),
-                                                 QString::number(sizes[2]), QString::number(sizes[3])},
-                                                -1);
+    const QList<QAction*> size =
+        addChoiceGroup(options, QStringLiteral("Text Size"),
+                       {QString::number(sizes[0]), QString::number(sizes[1]),
+                        QString::number(sizes[2]), QString::number(sizes[3])},
+                       -1);
     for (int i = 0; i < 4; ++i) {
         TextSize[i] = size[i];
         TextSize[i]->setData(sizes[i]);
@@ -364,6 +368,11 @@ void Tchat::processparams() {
         hostpress();
         return;
     }
+    if (params_.size() == 1 && invite::looksLikeLink(params_[0])) {
+        // Started from an invite: the player confirms in the Join dialog.
+        openJoinDialogFrom(params_[0]);
+        return;
+    }
     addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), systemcolor);
     if (params_.size() < 3) return; // nothing connects until all three are given
     playername = params_[0];
@@ -386,6 +395,8 @@ void Tchat::processparams() {
 void Tchat::hostpress() {
     quint16 port = 0;
     try {
+        // A private game asks for a fresh code at every hosting.
+        inviteCode = hostPrivate ? invite::makeCode() : QString();
         port = startHost ? startHost() : 0;
     } catch (const ESockException& e) {
         // Another program holds the port: say so and stay in the loading state.
@@ -404,11 +415,17 @@ void Tchat::hostpress() {
     button_start->show();
     StartGame1->setEnabled(true);
     if (windows_.spylist) windows_.spylist->popup_kickhim->setEnabled(true);
+    if (!inviteCode.isEmpty())
+        addlinetochat(QStringLiteral("0+This game is private. File > Host a Game… > Copy Invite "
+                                     "gives your friends the way in."),
+                      systemcolor);
 }
 
 void Tchat::joinpress() {
-    sock->HostName = hostaddress;
-    sock->PortName = gamePort;
+    // The address may name a port ("host:7000", "[2001:db8::5]:7000").
+    const auto address = invite::readAddress(hostaddress);
+    sock->HostName = address ? address->host : hostaddress;
+    sock->PortName = address && address->hasPort ? QString::number(address->port) : gamePort;
     try {
         sock->Open();
     } catch (const ESockException& e) {

@@ -29,8 +29,8 @@
 #include "framing.h"
 #include "game_record.h"
 #include "named_lock.h"
-#include "restart.h"
 #include "perfect_table.h"
+#include "restart.h"
 #include "settings.h"
 #include "sound_player.h"
 #include "tprogress.h"
@@ -210,6 +210,7 @@ public:
     void havewrongversion(const QString& rest);
     void wrongversion(const QString& rest);
     void full(const QString& rest);
+    void privateGame(const QString& rest);
     void justwatching(const QString& rest);
     void chatrecieved(const QString& rest);
     void gamestats(const QString& rest);
@@ -300,6 +301,13 @@ public:
     void setProcessStarter(ProcessStarter* s) { starter_ = s ? s : &defaultStarter_; }
     void openHostDialog();
     void openJoinDialog();
+    // The Join dialog filled from an invite link, or saying what is wrong with it.
+    void openJoinDialogFrom(const QString& link);
+    // A private game's invite code: the one this copy presents when it joins,
+    // or, when it hosts privately, the one its game asks for (made at hosting).
+    QString inviteCode;
+    // This copy hosts a private game (handed over by the restart).
+    bool hostPrivate = false;
     HostGameDialog* hostDialog() const;
     // While this copy hosts a game for others, 'm' asks the router to let
     // friends on the internet in; the transcript and the Host dialog say

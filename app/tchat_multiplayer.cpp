@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "address_kind.h"
+#include "catalogue.h"
 #include "host_join_dialogs.h"
 #include "port_mapping.h"
 #include "settings.h"
@@ -63,14 +64,26 @@ void Tchat::openHostDialog() {
         if (routerWanted_ && ishost) hostDialog_->setHosting();
         hostDialog_->setIPv6Addresses(globalIPv6Addresses());
         if (portmapper_) hostDialog_->setReachability(portmapper_->reachability());
+        hostDialog_->privateBox->setChecked(v.hostPrivate);
+        hostDialog_->hostingHere = ishost;
+        hostDialog_->inviteCode = inviteCode;
+        hostDialog_->gamePort = wire::GamePort;
         connect(hostDialog_, &HostGameDialog::hostRequested, this, [this](const QString& name) {
+            const bool privately = hostDialog_->privateBox->isChecked();
             Settings(settingsFolder).saveLastGame(name);
+            // Written only when changed: every other byte of the file is the lobby's.
+            if (privately != Settings(settingsFolder).load().hostPrivate)
+                Settings(settingsFolder).saveHostPrivate(privately);
+            // The new copy makes the code; it only learns that it is to be private.
+            passToNewCopy({}, privately);
             // The new copy shows where friends reach it once the router answered.
             qputenv(ShowWaysIn, "1");
             if (restartAs(hostCommandLine(name))) return;
             qunsetenv(ShowWaysIn);
-            if (hostDialog_)
+            passToNewCopy({}, false);
+            if (hostDialog_) {
                 hostDialog_->showProblem(QStringLiteral("Kelvoa could not be started again."));
+            }
         });
     }
     showWindow(hostDialog_);
@@ -88,13 +101,21 @@ void Tchat::openJoinDialog() {
         connect(joinDialog_, &JoinGameDialog::joinRequested, this,
                 [this](const QString& name, const QString& address) {
                     Settings(settingsFolder).saveLastGame(name, address);
-                    if (!restartAs(joinCommandLine(name, address)) && joinDialog_)
+                    passToNewCopy(joinDialog_->inviteCode, false);
+                    if (!restartAs(joinCommandLine(name, address)) && joinDialog_) {
+                        passToNewCopy({}, false);
                         joinDialog_->showProblem(
                             QStringLiteral("Kelvoa could not be started again."));
+                    }
                 });
         joinDialog_->refresh();
     }
     showWindow(joinDialog_);
+}
+
+void Tchat::openJoinDialogFrom(const QString& link) {
+    openJoinDialog();
+    joinDialog_->fillFromLink(link);
 }
 
 bool Tchat::restartAs(const QStringList& params) {

@@ -81,6 +81,8 @@ void Tchat::sendloginfo(const QString& rest) {
     wire::TextFields f(rest);
     myseat = f.number();
     loggedin = true;
+    // A private game's door opens to the code, shown right before the login.
+    if (!ishost && !inviteCode.isEmpty()) send(wire::invite(myseat, inviteCode));
     send(wire::logininfo(myseat, QString::fromLatin1(wire::Version), playername));
 }
 
@@ -143,6 +145,11 @@ void Tchat::wrongversion(const QString&) {
 
 void Tchat::full(const QString&) {
     dialogs_->message(this, QStringLiteral("Game is full"));
+    close();
+}
+
+void Tchat::privateGame(const QString&) {
+    dialogs_->message(this, QStringLiteral("This game is private: ask the host for an invite."));
     close();
 }
 

@@ -1,6 +1,6 @@
 // The readers of small texts the program keeps or receives: the settings
 // file, the tally's plain text, colour texts, saved game records and the
-// datagrams that look for games on the network. Built once per reader
+// datagrams that look for games on the network, and invite links. Built once per reader
 // (FUZZ_READER), so each has its own figures.
 #include <cstdlib>
 
@@ -14,6 +14,8 @@
 #include "game_record.h"
 #elif FUZZ_READER == 5
 #include "discovery.h"
+#elif FUZZ_READER == 6
+#include "invite_link.h"
 #endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -62,6 +64,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (game->players < 0 || game->players > discovery::MaxPlayers || game->spys < 0 ||
             game->spys > discovery::MaxSpys)
             std::abort();
+    }
+#elif FUZZ_READER == 6
+    const QString text = QString::fromUtf8(bytes);
+    QString problem;
+    if (const auto link = invite::readLink(text, &problem)) {
+        // A link read is written back short enough to read again, as itself.
+        const QString again = invite::linkText(*link);
+        const auto reread = invite::readLink(again);
+        if (!reread || reread->address.host != link->address.host ||
+            reread->address.port != link->address.port || reread->code != link->code)
+            std::abort();
+        if (!link->code.isEmpty() && !invite::validCode(link->code)) std::abort();
+    } else if (problem.isEmpty() || problem.contains(QLatin1Char('\n'))) {
+        std::abort(); // every refusal is one line
+    }
+    if (const auto address = invite::readAddress(text)) {
+        const auto reread = invite::readAddress(invite::addressText(*address));
+        if (!reread || reread->host != address->host || reread->port != address->port) std::abort();
     }
 #endif
     return 0;

@@ -69,6 +69,7 @@ void TServer::Sock1Accept(TSock* listener) {
     }
     TSock* endpoint = nullptr;
     if (!listener->Accept(endpoint)) return; // nothing taken, the slot stays free
+    if (slot != 1 && blockedAtAccept(endpoint)) return;
     auto& p = players[slot];
     if (p.endpoint) p.endpoint->deleteLater(); // the departed connection's endpoint
     p.endpoint = endpoint;
@@ -77,6 +78,7 @@ void TServer::Sock1Accept(TSock* listener) {
     p.serial = ++lastSerial;
     p.queuedMessages = 0;
     p.queuedBytes = 0;
+    p.invited = slot == 1 || !gate.isPrivate();
     endpoint->Tag = slot;
     endpoint->OnDisconnect = tempsock->OnDisconnect;
     endpoint->OnInfo = tempsock->OnInfo;
@@ -142,7 +144,8 @@ void TServer::departed(int n) {
     // Nobody heard of a connection that never logged in; nobody hears it go.
     if (p.connected && p.loggedin) {
         for (int i = 1; i <= slotcount; ++i)
-            if (i != n && players[i].connected) sendTo(i, wire::playerdisconnected(n, p.name));
+            if (i != n && players[i].connected && players[i].invited)
+                sendTo(i, wire::playerdisconnected(n, p.name));
     }
     // What it left in the queue goes with it: a login handled after the
     // departure would take the slot for a closed connection.
@@ -190,6 +193,7 @@ void TServer::dispatch(int conn, const QByteArray& message) {
     const auto [command, args] = wire::splitCommand(message);
     if (command.isEmpty()) return;
     wire::Fields f(args);
+    if (!players[conn].invited && !letIn(conn, command, f)) return;
     if (command == cmd::LoginInfo)
         receivedlogininfo(conn, f);
     else if (command == cmd::KickHim)
@@ -243,7 +247,7 @@ void TServer::sendTo(int slot, const QByteArray& text) {
 
 void TServer::broadcast(const QByteArray& text) {
     for (int i = 1; i <= slotcount; ++i)
-        if (players[i].connected) sendTo(i, text);
+        if (players[i].connected && players[i].invited) sendTo(i, text);
 }
 
 void TServer::receivedlogininfo(int conn, wire::Fields& f) {
@@ -257,7 +261,8 @@ void TServer::receivedlogininfo(int conn, wire::Fields& f) {
     p.loggedin = true;
     broadcast(wire::newplayerinfo(n, name));
     for (int i = 1; i <= slotcount; ++i)
-        if (i != n && players[i].connected) sendTo(n, wire::existingplayers(i, players[i].name));
+        if (i != n && players[i].connected && players[i].invited)
+            sendTo(n, wire::existingplayers(i, players[i].name));
     if (version != wire::Version) {
         if (players[1].connected) sendTo(1, wire::havewrongversion(name));
         sendTo(n, wire::wrongversion());

@@ -16,6 +16,7 @@
 
 #include "dice.h"
 #include "framing.h"
+#include "invite_gate.h"
 #include "rules_game.h"
 #include "tsock.h"
 
@@ -31,6 +32,7 @@ struct TPlayerSlot {
     quint64 serial = 0;
     int queuedMessages = 0;
     qsizetype queuedBytes = 0;
+    bool invited = true; // a private game's code was presented (or none is asked)
 };
 
 class TServer : public QObject {
@@ -80,6 +82,9 @@ public:
     int botlevel = 0;
     // Seat 1's turns are taken by slot 3's user, until that user leaves.
     bool handedover = false;
+
+    // A private game's door (invite_gate.h); open while it holds no code.
+    InviteGate gate;
 
     TSock* Sock1;
     TSock* tempsock;
@@ -155,6 +160,10 @@ private:
     void playasound(int conn, wire::Fields& f);
     void justwatch(int conn, wire::Fields& f);
     void departed(int slot);
+    // A private game's door for a connection that has not shown the code
+    // (tserver_invite.cpp): true when 'command' may go on to its handler.
+    bool letIn(int conn, const QByteArray& command, wire::Fields& f);
+    bool blockedAtAccept(TSock* endpoint);
 
     std::deque<Queued> receivedlist;
     quint64 lastSerial = 0;

@@ -6,11 +6,11 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHostAddress>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "catalogue.h"
 #include "codepage.h"
+#include "invite_link.h"
 
 namespace {
 
@@ -50,15 +50,9 @@ QString nameProblem(const QString& name) {
 }
 
 QString addressProblem(const QString& address) {
-    const QString a = address.trimmed();
-    if (a.isEmpty()) return QStringLiteral("Please enter the host's address.");
-    static const QRegularExpression hostName(
-        QStringLiteral("^[A-Za-z0-9](?:[A-Za-z0-9_.-]{0,252}[A-Za-z0-9])?$"));
-    if (QHostAddress(a).isNull() && !hostName.match(a).hasMatch())
-        return QStringLiteral("\"%1\" is not an address: give a name such as host.example or "
-                              "a number such as 192.168.1.20.")
-            .arg(a);
-    return {};
+    QString problem;
+    invite::readAddress(address, &problem);
+    return problem;
 }
 
 // ---- Host a Game ----
@@ -115,6 +109,16 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     ways->addRow(QStringLiteral("On the internet:"), internetLabel);
     ways->addRow(QStringLiteral("Over IPv6:"), ipv6Label);
     layout->addLayout(ways);
+    privateBox = new QCheckBox(QStringLiteral("Only players with the invite"), this);
+    privateBox->setToolTip(QStringLiteral("A fresh code each time you host; only those who "
+                                          "have your invite link can join"));
+    copyInviteButton = new QPushButton(QStringLiteral("Copy Invite"), this);
+    copyInviteButton->setToolTip(
+        QStringLiteral("Copy a line with your game's link, to send it to a friend"));
+    auto* inviteRow = new QHBoxLayout;
+    inviteRow->addWidget(privateBox, 1);
+    inviteRow->addWidget(copyInviteButton);
+    layout->addLayout(inviteRow);
     statusLabel = statusLine(this);
     layout->addWidget(statusLabel);
 
@@ -127,6 +131,8 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     connect(hostButton, &QPushButton::clicked, this, &HostGameDialog::hostClick);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(copyButton, &QPushButton::clicked, this, &HostGameDialog::copyClick);
+    connect(copyInviteButton, &QPushButton::clicked, this, &HostGameDialog::copyInviteClick);
+    connect(privateBox, &QCheckBox::toggled, statusLabel, &QLabel::clear);
     connect(nameEdit, &QLineEdit::textEdited, statusLabel, &QLabel::clear);
     lan_ = addresses;
     setReachability({});
@@ -145,6 +151,22 @@ void HostGameDialog::hostClick() {
 void HostGameDialog::copyClick() {
     const QListWidgetItem* item = addressList->currentItem();
     if (item) QGuiApplication::clipboard()->setText(item->text());
+}
+
+void HostGameDialog::copyInviteClick() {
+    const QString host = bestAddress();
+    if (host.isEmpty())
+        return showProblem(QStringLiteral("This computer has no network address to invite to."));
+    // A private game's code is made when it starts; before that there is none to send.
+    if (!hostingHere && privateBox->isChecked())
+        return showProblem(QStringLiteral("The code is made when the private game starts: "
+                                          "host first, then copy the invite here."));
+    invite::Link link;
+    link.address.host = host;
+    link.address.port = gamePort;
+    if (hostingHere) link.code = inviteCode;
+    QGuiApplication::clipboard()->setText(invite::inviteLine(link));
+    statusLabel->clear();
 }
 
 void HostGameDialog::showProblem(const QString& text) {
@@ -281,6 +303,10 @@ JoinGameDialog::JoinGameDialog(const QString& name, const QString& address, QWid
     statusLabel = statusLine(this);
     layout->addWidget(statusLabel);
 
+    inviteLabel = plainLabel(QString(), this);
+    inviteLabel->hide();
+    layout->addWidget(inviteLabel);
+
     auto* buttons = new QDialogButtonBox(this);
     joinButton = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
     cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
@@ -301,6 +327,25 @@ JoinGameDialog::JoinGameDialog(const QString& name, const QString& address, QWid
     for (QLineEdit* e : {nameEdit, addressEdit})
         connect(e, &QLineEdit::textEdited, statusLabel, &QLabel::clear);
     resize(520, 400);
+    // Return joins from anywhere a line is typed; a missing name comes first.
+    if (nameEdit->text().trimmed().isEmpty())
+        nameEdit->setFocus();
+    else
+        addressEdit->setFocus();
+}
+
+void JoinGameDialog::fillFromLink(const QString& link) {
+    QString problem;
+    const auto read = invite::readLink(link, &problem);
+    inviteCode = read ? read->code : QString();
+    addressEdit->setText(read ? invite::addressText(read->address) : QString());
+    inviteLabel->setText(
+        inviteCode.isEmpty()
+            ? QString()
+            : QStringLiteral("Invited to a private game (code %1).").arg(inviteCode));
+    inviteLabel->setVisible(!inviteCode.isEmpty());
+    if (!read) showProblem(problem);
+    if (nameEdit->text().trimmed().isEmpty()) nameEdit->setFocus();
 }
 
 void JoinGameDialog::refresh() {
@@ -350,12 +395,13 @@ void JoinGameDialog::joinClick() {
     if (problem.isEmpty()) problem = addressProblem(addressEdit->text());
     if (!problem.isEmpty()) return showProblem(problem);
     probing_ = addressEdit->text().trimmed();
-    if (hostingHere && GameFinder::isThisComputer(QHostAddress(probing_)))
+    const invite::Address where = *invite::readAddress(probing_);
+    if (hostingHere && GameFinder::isThisComputer(QHostAddress(where.host)))
         return showProblem(QStringLiteral("That is this copy's own game. Start the program "
                                           "once more to join it from a second copy."));
     setBusy(true);
     listStatus->setText(QStringLiteral("Asking %1 for its game…").arg(probing_));
-    probe.start(probing_, gamePort);
+    probe.start(where.host, where.hasPort ? where.port : gamePort);
 }
 
 void JoinGameDialog::probeFinished(JoinProbe::Result r) {

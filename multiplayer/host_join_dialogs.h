@@ -3,6 +3,7 @@
 // would have put on the command line. They never block: each is a window-
 // modal dialog that reports the player's choice as a signal, and shows its
 // problems in its own status line instead of a message box.
+#include <QCheckBox>
 #include <QDialog>
 #include <QHostAddress>
 #include <QLabel>
@@ -40,9 +41,18 @@ public:
     QLabel* internetLabel; // through the router: where, or why not
     QLabel* ipv6Label;     // this computer's own internet addresses over IPv6
     QLabel* statusLabel;
+    // "Only players with the invite": the next hosting is private.
+    QCheckBox* privateBox;
+    QPushButton* copyInviteButton;
+
+    // This copy hosts already, with 'inviteCode' (empty: a public game).
+    bool hostingHere = false;
+    QString inviteCode;
+    quint16 gamePort = 7772;
 
     void hostClick();
     void copyClick();
+    void copyInviteClick();
     void showProblem(const QString& text);
     // What the router said, kept current while this copy hosts.
     void setReachability(const Reachability& r);
@@ -80,6 +90,10 @@ public:
     QPushButton* joinButton;
     QPushButton* cancelButton;
     QLabel* statusLabel;
+    QLabel* inviteLabel;
+
+    // The private game's code an invite link brought (empty: none).
+    QString inviteCode;
 
     GameFinder finder;
     JoinProbe probe;
@@ -88,6 +102,9 @@ public:
     // This copy hosts: its own game is not offered for joining.
     bool hostingHere = false;
 
+    // Fills the address and code from an invite link, or says in the status
+    // line what is wrong with it (and leaves the address empty).
+    void fillFromLink(const QString& link);
     void refresh();
     void joinClick();
     void showProblem(const QString& text);

@@ -62,6 +62,9 @@ QByteArray playasound(int sender, int k) {
 QByteArray give3(int sender) {
     return join(cmd::Give3, {num(sender)}, true);
 }
+QByteArray invite(int conn, const QString& code) {
+    return join(cmd::Invite, {num(conn), code.toLatin1()}, true);
+}
 
 QByteArray sendlogininfo(int conn) {
     return join(cmd::SendLoginInfo, {num(conn)}, false);
@@ -146,6 +149,9 @@ QByteArray giveback(const QByteArray& name) {
 }
 QByteArray cantgive() {
     return join(cmd::CantGive, {}, true);
+}
+QByteArray privateGame() {
+    return join(cmd::Private, {}, true);
 }
 
 } // namespace wire

@@ -25,6 +25,10 @@
  *   CMD_action+<sender>+<line>                  "/me" line or phrase
  *   CMD_playasound+<sender>+wave<k>+            chatter sound 1..20
  *   CMD_give3+<sender>+                         hosting user hands seat 1 to slot 3
+ *   CMD_invite+<conn>+<code>+                   a private game's invite code, sent
+ *                                               right before logininfo when the
+ *                                               player has one; a public host
+ *                                               ignores it
  *
  * Host to client:
  *   CMD_sendlogininfo+<conn>                    your connection number
@@ -48,6 +52,13 @@
  *   CMD_winner+<seat>+
  *   CMD_justwatching+<seat>+1|2
  *   CMD_giving3+<n>+<name>+, CMD_giveback+<name>+, CMD_cantgive+   (hand-over)
+ *   CMD_private+                                a private game refuses a login or
+ *                                               code without its invite; closed at
+ *                                               once (older clients just see the close)
+ *
+ * A private host seats, lists and relays to nobody but connection 1 and the
+ * connections whose CMD_invite carried its code; anything else such a
+ * connection sends is ignored, and its login is answered with CMD_private.
  *
  * Games on this network (UDP port 7772, one message per datagram; built and
  * read in discovery.h, never on a game connection):
@@ -76,6 +87,7 @@ inline constexpr char Chat[] = "CMD_chat";
 inline constexpr char Action[] = "CMD_action";
 inline constexpr char PlayASound[] = "CMD_playasound";
 inline constexpr char Give3[] = "CMD_give3";
+inline constexpr char Invite[] = "CMD_invite";
 
 inline constexpr char SendLoginInfo[] = "CMD_sendlogininfo";
 inline constexpr char Full[] = "CMD_full";
@@ -96,6 +108,7 @@ inline constexpr char JustWatching[] = "CMD_justwatching";
 inline constexpr char Giving3[] = "CMD_giving3";
 inline constexpr char GiveBack[] = "CMD_giveback";
 inline constexpr char CantGive[] = "CMD_cantgive";
+inline constexpr char Private[] = "CMD_private";
 
 } // namespace cmd
 
@@ -119,6 +132,7 @@ QByteArray chat(int sender, const QString& text, const QString& colour);
 QByteArray action(int sender, const QString& text, const QString& colour);
 QByteArray playasound(int sender, int k);
 QByteArray give3(int sender);
+QByteArray invite(int conn, const QString& code);
 
 // ---- host to client (names and chat lines are relayed as bytes) ----
 QByteArray sendlogininfo(int conn);
@@ -150,5 +164,6 @@ QByteArray justwatching(int seat, int value);
 QByteArray giving3(int sender, const QByteArray& name);
 QByteArray giveback(const QByteArray& name);
 QByteArray cantgive();
+QByteArray privateGame();
 
 } // namespace wire

@@ -132,6 +132,7 @@ SettingsValues Settings::load() const {
     v.chatterSounds = ini.value(Section, "ChatterSounds", "true") != QLatin1String("false");
     v.playerName = ini.value(Section, "Playername");
     v.lastHost = ini.value(Section, "Lasthost");
+    v.hostPrivate = ini.value(Section, "Hostprivate", "false") == QLatin1String("true");
     v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
     v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
     v.showDownload = ini.value(Section, "Showdownload", "true") != QLatin1String("false");
@@ -175,5 +176,11 @@ bool Settings::saveLastGame(const QString& name, const QString& host) const {
 bool Settings::saveShowDownload(bool show) const {
     ProfileFile ini = open();
     ini.setValue(Section, "Showdownload", show ? "true" : "false");
+    return ini.commit();
+}
+
+bool Settings::saveHostPrivate(bool on) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Hostprivate", on ? QStringLiteral("true") : QStringLiteral("false"));
     return ini.commit();
 }

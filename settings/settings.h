@@ -50,6 +50,9 @@ struct SettingsValues {
     // written only by saveLastGame().
     QString playerName;
     QString lastHost;
+    // "Only players with the invite" in the Host dialog ("Hostprivate");
+    // written only by saveHostPrivate().
+    bool hostPrivate = false;
     // Play comfort: legal moves marked after the own roll, chips that glide.
     bool showHints = true;
     bool animateChips = true;
@@ -99,6 +102,8 @@ public:
     bool saveLastGame(const QString& name, const QString& host = QString()) const;
     // The download window's check box: "Showdownload" and nothing else.
     bool saveShowDownload(bool show) const;
+    // The Host dialog's check box: "Hostprivate" and nothing else.
+    bool saveHostPrivate(bool on) const;
 
 private:
     Settings(QString folder, QString seedPath);

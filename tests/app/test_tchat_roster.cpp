@@ -29,6 +29,7 @@ private slots:
     void dispatchIsExactAndOrdered();
     void badNumberReportsAndGoesOn();
     void gameIsFull();
+    void privateGameRefuses();
     void hostClosingClosesWindow();
     void kickPopupRules();
     void justWatch();
@@ -36,7 +37,7 @@ private slots:
     void lateJoinerSeesHandOver();
 
 private:
-    void start(int seat, bool hosting = false);
+    void start(int seat, bool hosting = false, const QString& code = {});
     void feed(const QByteArray& text);
     void drain();
 
@@ -65,7 +66,7 @@ void TestTchatRoster::cleanup() {
 }
 
 // Joins the raw host as 'Bob' and logs in with the given seat.
-void TestTchatRoster::start(int seat, bool hosting) {
+void TestTchatRoster::start(int seat, bool hosting, const QString& code) {
     chat = std::make_unique<Tchat>(QStringList{"Bob", "127.0.0.1", "x"});
     chat->gamePort = QString::number(host->port());
     chat->lobbyPort = "1"; // nothing listens there; the failure goes unnoticed
@@ -73,10 +74,15 @@ void TestTchatRoster::start(int seat, bool hosting) {
     chat->settingsFolder = settingsDir.path();
     chat->setWindows({nullptr, nullptr, nullptr, nullptr, spylist.get(), nullptr});
     chat->onCue = [this](const QString& c) { cues.append(c); };
+    chat->inviteCode = code;
     chat->processparams();
     chat->ishost = hosting;
     QVERIFY(host->waitForClient());
     host->send(wire::sendlogininfo(seat));
+    // The code goes right before the login.
+    if (!code.isEmpty())
+        QCOMPARE(host->waitForPrefix("CMD_invite"),
+                 "CMD_invite+" + QByteArray::number(seat) + "+" + code.toLatin1() + "+");
     QCOMPARE(host->waitForPrefix("CMD_logininfo"),
              "CMD_logininfo+" + QByteArray::number(seat) + "+1.0.3+Bob");
     QCOMPARE(chat->myseat, seat);
@@ -188,6 +194,15 @@ void TestTchatRoster::gameIsFull() {
     feed(wire::full());
     QTRY_COMPARE(closed.count(), 1);
     QCOMPARE(dialogs.shown, QStringList{"Game is full"});
+}
+
+void TestTchatRoster::privateGameRefuses() {
+    start(2, false, QStringLiteral("ABCDEFGHJK"));
+    chat->show();
+    QSignalSpy closed(chat.get(), &Tchat::closed);
+    feed(wire::privateGame());
+    QTRY_COMPARE(closed.count(), 1);
+    QCOMPARE(dialogs.shown, QStringList{"This game is private: ask the host for an invite."});
 }
 
 void TestTchatRoster::hostClosingClosesWindow() {

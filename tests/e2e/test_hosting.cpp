@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <array>
@@ -25,6 +26,7 @@ private slots:
     void greetingRelayCapacityDeparture();
     void loginAndCloseLeavesNoGhost();
     void floodOfRequestsKeepsHostResponsive();
+    void privateHostOverIPv6RefusesWithoutInvite();
 
 private:
     RawClient* join(const QByteArray& name, int slot);
@@ -240,6 +242,31 @@ void TestHosting::floodOfRequestsKeepsHostResponsive() {
     QVERIFY(relay.elapsed() < 3000);
     QCOMPARE(program.state(), QProcess::Running);
     raw.clear();
+}
+
+// Last, as it replaces the public hosting copy: a copy restarted into a
+// private game (as the Host dialog's restart hands it over) is reached over
+// IPv6 and refuses a login without the invite, telling it why.
+void TestHosting::privateHostOverIPv6RefusesWithoutInvite() {
+    program.kill();
+    program.waitForFinished(5000);
+    QProcessEnvironment env = program.processEnvironment();
+    env.insert("KELVOA_PRIVATE", "1");
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(KELVOA_BINARY), {"Alice", "127.0.0.1", "true"});
+    QVERIFY(program.waitForStarted(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(!QTcpServer().listen(QHostAddress::Any, wire::GamePort), 10000);
+    QTest::qWait(500);
+    QTcpSocket eve;
+    eve.connectToHost(QHostAddress::LocalHostIPv6, wire::GamePort);
+    QVERIFY(eve.waitForConnected(5000));
+    eve.write(wire::frame(wire::logininfo(2, "1.0.3", "Eve")));
+    QByteArray got;
+    QTRY_VERIFY_WITH_TIMEOUT((got += eve.readAll(), eve.state() != QAbstractSocket::ConnectedState),
+                             5000);
+    got += eve.readAll();
+    QCOMPARE(got, wire::frame(wire::sendlogininfo(2)) + wire::frame(wire::privateGame()));
+    QCOMPARE(program.state(), QProcess::Running);
 }
 
 QTEST_GUILESS_MAIN(TestHosting)

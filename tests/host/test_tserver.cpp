@@ -33,6 +33,7 @@ private slots:
     void floodOfCompleteMessagesIsCutOff();
     void justWatch();
     void idleHostRunsNoTimer();
+    void privateGameLetsInOnlyTheInvited();
 
 private:
     RawClient* connectClient(int expectedSlot);
@@ -339,6 +340,51 @@ void TestTServer::idleHostRunsNoTimer() {
     a->send("CMD_chat+1+x|clBlack");
     QVERIFY(a->waitFor(1));
     QTRY_VERIFY(!server->socktimer.isActive());
+}
+
+void TestTServer::privateGameLetsInOnlyTheInvited() {
+    qint64 clock = 1000000;
+    server->gate.now = [&clock] { return clock; };
+    server->gate.setCode("ABCDEFGHJK");
+    RawClient* host = login("Host", 1); // the hosting user's own connection needs no code
+    QVERIFY(host);
+
+    auto refused = [this](const QList<QByteArray>& lines) -> bool {
+        RawClient* c = connectClient(2);
+        if (!c) return false;
+        for (const QByteArray& l : lines)
+            c->send(l);
+        if (!c->waitClosed()) return false;
+        settle();
+        // Nothing of the game reached it: the refusal alone.
+        const Messages got = c->take();
+        if (got != Messages{"CMD_private+"}) qWarning() << got;
+        return got == Messages{"CMD_private+"} && !server->players[2].connected;
+    };
+    // No code: the chat before the login is neither relayed nor shown to it.
+    QVERIFY(refused({"CMD_chat+2+let me in|clBlack", "CMD_logininfo+2+1.0.3+Eve"}));
+    // Five wrong codes within a minute are each refused with a word...
+    for (const QByteArray code : {"abcdefghjk", "ABCDEFGHJ", "ABCDEFGHJKA", "", "ABCDEFGHJL"})
+        QVERIFY(refused({"CMD_invite+2+" + code + "+", "CMD_logininfo+2+1.0.3+Eve"}));
+    QCOMPARE(host->take(), Messages{});
+    // ...past that the address is shut out for a minute, even with the right code.
+    clock += 59000;
+    clients.push_back(std::make_unique<RawClient>());
+    RawClient* shut = clients.back().get();
+    // Closed so soon that the connect may not even be reported.
+    if (shut->connectTo(server->listeningPort())) QVERIFY(shut->waitClosed());
+    settle();
+    QCOMPARE(shut->take(), Messages{});
+
+    clock += 2000;
+    RawClient* friendly = connectClient(2);
+    QVERIFY(friendly);
+    friendly->send("CMD_invite+2+ABCDEFGHJK+");
+    friendly->send("CMD_logininfo+2+1.0.3+Bob");
+    QVERIFY(friendly->waitFor(2));
+    settle();
+    QCOMPARE(friendly->take(), (Messages{"CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Host"}));
+    QCOMPARE(host->take(), Messages{"CMD_newplayerinfo+2+Bob"});
 }
 
 QTEST_GUILESS_MAIN(TestTServer)

@@ -101,6 +101,9 @@ private slots:
     void refusedStartKeepsThisCopy();
     void playWithOthersWithoutLobbyOpensJoin();
     void restartWaitsForTheEnd();
+    void joinFromAnInviteLink();
+    void hostPrivatelyThroughTheDialog();
+    void badLinkConnectsToNothing();
 
 private:
     void writeSettings(const QByteArray& bytes);
@@ -185,6 +188,17 @@ void TestHostJoinDialogs::namesAndAddresses_data() {
     QTest::newRow("control character") << "a\tb" << false << "host;rm" << false;
     QTest::newRow("y with diaeresis ends a message") << "ÿ" << false << "::1" << true;
     QTest::newRow("euro sign") << "€uro" << true << "localhost" << true;
+    // IPv6 as players type it, and ports beside an address.
+    QTest::newRow("bare IPv6") << "a" << true << "2001:db8::5" << true;
+    QTest::newRow("bracketed IPv6") << "a" << true << "[2001:db8::5]" << true;
+    QTest::newRow("bracketed IPv6, port") << "a" << true << "[::1]:7000" << true;
+    QTest::newRow("name, port") << "a" << true << "host.example:7773" << true;
+    QTest::newRow("IPv4, port") << "a" << true << "10.0.0.2:65535" << true;
+    QTest::newRow("port out of range") << "a" << true << "10.0.0.2:65536" << false;
+    QTest::newRow("empty port") << "a" << true << "host:" << false;
+    QTest::newRow("unclosed bracket") << "a" << true << "[::1" << false;
+    QTest::newRow("IPv4 in brackets") << "a" << true << "[10.0.0.2]" << false;
+    QTest::newRow("not IPv6") << "a" << true << "1::2::3" << false;
 }
 
 void TestHostJoinDialogs::namesAndAddresses() {
@@ -587,6 +601,74 @@ void TestHostJoinDialogs::restartWaitsForTheEnd() {
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(mark), 5000);
     QCOMPARE(hostCommandLine("Ann"), (QStringList{"Ann", "127.0.0.1", "true"}));
     QCOMPARE(joinCommandLine("Ann", "h.example"), (QStringList{"Ann", "h.example", "join"}));
+}
+
+void TestHostJoinDialogs::joinFromAnInviteLink() {
+    // The way a friend goes: the link as the only argument, over IPv6, to a
+    // private game; Return joins with the remembered name, and the code
+    // travels to the new copy beside the unchanged command line.
+    writeSettings(LobbyFile);
+    QVERIFY(hostAlice());
+    server->gate.setCode("ABCDEFGHJK");
+    const QString address = QStringLiteral("[::1]:%1").arg(server->listeningPort());
+    Tchat chat({"kelvoa://" + address + "/abcdefghjk"});
+    chat.settingsFolder = dir->path();
+    chat.setDialogs(&dialogs);
+    chat.setProcessStarter(&starter);
+    chat.discoveryPort = 1;
+    chat.show();
+    QTRY_VERIFY(chat.joinDialog() && chat.joinDialog()->isVisible());
+    JoinGameDialog* d = chat.joinDialog();
+    QCOMPARE(d->nameEdit->text(), QStringLiteral("Zed"));
+    QCOMPARE(d->addressEdit->text(), address);
+    QCOMPARE(d->inviteCode, QStringLiteral("ABCDEFGHJK"));
+    QCOMPARE(d->statusLabel->text(), QString());
+    QVERIFY(!chat.sock->connected());
+    QTest::keyClick(d->addressEdit, Qt::Key_Return);
+    QTRY_COMPARE(starter.calls, 1);
+    QCOMPARE(starter.args, (QStringList{"Zed", address, "join"}));
+    QCOMPARE(takeInherited().inviteCode, QStringLiteral("ABCDEFGHJK"));
+    QVERIFY(qgetenv(InviteCodeVariable).isEmpty()); // taken once, never inherited again
+}
+
+void TestHostJoinDialogs::hostPrivatelyThroughTheDialog() {
+    writeSettings(LobbyFile);
+    auto chat = makeChat();
+    chat->show();
+    chat->HostGame1->trigger();
+    HostGameDialog* d = chat->hostDialog();
+    QVERIFY(!d->privateBox->isChecked()); // public unless chosen
+    d->privateBox->setChecked(true);
+    // Not hosting yet: there is no code to send, and the dialog says so.
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(d->copyInviteButton, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+    QTest::mouseClick(d->hostButton, Qt::LeftButton);
+    QCOMPARE(starter.args, (QStringList{"Zed", "127.0.0.1", "true"}));
+    QVERIFY(settingsBytes().contains("Hostprivate=true"));
+    const Inherited passed = takeInherited();
+    QVERIFY(passed.hostPrivate);
+    QCOMPARE(passed.inviteCode, QString()); // the hosting copy makes its own
+}
+
+void TestHostJoinDialogs::badLinkConnectsToNothing() {
+    writeSettings("[Kelvoa]\r\nLasthost=old.example\r\n"); // no name remembered
+    Tchat chat({"kelvoa://host.example:99999"});
+    chat.settingsFolder = dir->path();
+    chat.setDialogs(&dialogs);
+    chat.setProcessStarter(&starter);
+    chat.discoveryPort = 1;
+    chat.show();
+    QTRY_VERIFY(chat.joinDialog() && chat.joinDialog()->isVisible());
+    JoinGameDialog* d = chat.joinDialog();
+    QVERIFY2(d->statusLabel->text().contains("99999"), qPrintable(d->statusLabel->text()));
+    QCOMPARE(d->addressEdit->text(), QString());
+    QCOMPARE(d->focusWidget(), static_cast<QWidget*>(d->nameEdit));
+    QTest::keyClick(d->nameEdit, Qt::Key_Return); // nothing to join: it says so, starts nothing
+    QVERIFY(!d->statusLabel->text().isEmpty());
+    QCOMPARE(starter.calls, 0);
+    QVERIFY(!chat.sock->connected());
+    QVERIFY(!chat.ishost);
 }
 
 QTEST_MAIN(TestHostJoinDialogs)
