@@ -101,6 +101,8 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
     for (const auto& [word, handler] : turn)
         turnHandlers_.insert(QString::fromLatin1(word), handler);
 
+    buildReconnect(); // after the table: it adds its own commands
+
     centralWidget()->setMinimumSize(PanelWidth + MinMarginX, PanelHeight + MinMarginY);
     move(InitialLeft, InitialTop);
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
@@ -306,6 +308,7 @@ void Tchat::placePanel() {
 void Tchat::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     placePanel();
+    placeReconnectBar();
 }
 
 bool Tchat::eventFilter(QObject* o, QEvent* e) {
@@ -470,6 +473,7 @@ void Tchat::closeEvent(QCloseEvent* e) {
     if (!closing_) {
         closing_ = true;
         storeBoundsOnClose();
+        leaveForGood();
     }
     e->accept();
     emit closed();

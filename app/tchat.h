@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,8 @@
 #include "turn_flow.h"
 
 class QKeyEvent;
+class QFrame;
+class QPushButton;
 class Tspylist;
 class Ttallylist;
 class Tabout;
@@ -170,6 +173,17 @@ public:
     TSock* sock;
     TSock* Sock11 = nullptr;
     QTimer Timer1;
+
+    // ---- coming back after a dropped line (tchat_reconnect.cpp) ----
+    // How long the client tries by itself before it asks; tests shorten it.
+    int reconnectForMs = 3 * 60 * 1000;
+    bool kicked = false;     // the host removed us: we do not come back
+    QFrame* reconnectbar = nullptr;
+    QLabel* label_reconnect = nullptr;
+    QPushButton* button_reconnect = nullptr;
+    QPushButton* button_closeconn = nullptr;
+    bool reconnecting() const { return reconnecting_; }
+    bool hasSeatKey() const { return !seatkey_.isEmpty(); }
 
     // ---- start-up and modes ----
     void processparams();
@@ -351,6 +365,24 @@ private:
     void buildKeys();
     void applyComfortSettings(bool hints, bool animate);
     void afterMessage(const QString& command, const QString& rest);
+    void buildReconnect();
+    bool connectionLost();
+    void startReconnecting();
+    void leaveForGood();
+    void reconnectAttempt();
+    void rejoinBeforeLogin();
+    bool reconnected();
+    void placeReconnectBar();
+    void seatkeyMessage(const QString& rest);
+    void kickedMessage(const QString& rest);
+    void seatheldMessage(const QString& rest);
+    void seatbackMessage(const QString& rest);
+    QByteArray seatkey_;  // from the host, for this connection; never shown or stored
+    QByteArray rejoinkey_; // the key being presented while reconnecting
+    bool reconnecting_ = false;
+    QTimer reconnectTimer_;
+    QElapsedTimer lostAt_;
+    int reconnectDelayMs_ = 1000;
     std::unique_ptr<SoundPlayer> sounds_;
     std::unique_ptr<board::ClientLink> link_;
 

@@ -27,7 +27,8 @@ bool Tchat::receive(const QByteArray& bytes) {
 }
 
 void Tchat::sockInfo(TSock*, int, const QString& text) {
-    if (text == QLatin1String("Socket Closed")) close();
+    // A dropped line is waited out where the host keeps our seat.
+    if (text == QLatin1String("Socket Closed") && !connectionLost()) close();
 }
 
 void Tchat::Timer1Timer() {
@@ -83,6 +84,7 @@ void Tchat::sendloginfo(const QString& rest) {
     loggedin = true;
     // A private game's door opens to the code, shown right before the login.
     if (!ishost && !inviteCode.isEmpty()) send(wire::invite(myseat, inviteCode));
+    rejoinBeforeLogin();
     send(wire::logininfo(myseat, QString::fromLatin1(wire::Version), playername));
 }
 
@@ -92,7 +94,8 @@ void Tchat::newplayerinfo(const QString& rest) {
     const QString name = f.rest();
     if (seat == myseat) {
         addlinetochat(QStringLiteral("0+You are Connected."), systemcolor);
-        loadinifile();
+        // Back after a dropped line: the settings were read at the first login.
+        if (!reconnected()) loadinifile();
     } else {
         addlinetochat(QStringLiteral("0+%1 is Connected.").arg(name), systemcolor);
     }

@@ -47,9 +47,10 @@ void TServer::Sock1Accept(TSock* listener) {
         slot = 1;
     } else {
         int i = 1;
-        while (i < slotcount && players[i].connected)
+        // A slot kept for a dropped player is taken, too.
+        while (i < slotcount && slotTaken(i))
             ++i;
-        if (!players[i].connected) {
+        if (!slotTaken(i)) {
             slot = i;
         } else if (slotcount < MaxSlots) {
             slot = ++slotcount;
@@ -79,6 +80,8 @@ void TServer::Sock1Accept(TSock* listener) {
     p.queuedMessages = 0;
     p.queuedBytes = 0;
     p.invited = slot == 1 || !gate.isPrivate();
+    holds[slot].key.clear();
+    holds[slot].returning = false;
     endpoint->Tag = slot;
     endpoint->OnDisconnect = tempsock->OnDisconnect;
     endpoint->OnInfo = tempsock->OnInfo;
@@ -147,6 +150,8 @@ void TServer::departed(int n) {
             if (i != n && players[i].connected && players[i].invited)
                 sendTo(i, wire::playerdisconnected(n, p.name));
     }
+    // A dropped player's slot may wait for him; the game goes on without him.
+    const bool kept = holdSeat(n) || holds[n].held;
     // What it left in the queue goes with it: a login handled after the
     // departure would take the slot for a closed connection.
     dropQueued(n);
@@ -156,7 +161,11 @@ void TServer::departed(int n) {
     p.watchonly = false;
     framers[n].clear();
     if (handedover && n == HandOverSlot) {
-        takeBack();
+        if (!kept) {
+            takeBack();
+            return;
+        }
+        if (game.gameon() && game.currentplayer() == 1) handOverToComputer(1);
         return;
     }
     // The hosting user's own client only leaves when the whole program ends.
@@ -218,6 +227,10 @@ void TServer::dispatch(int conn, const QByteArray& message) {
         playasound(conn, f);
     else if (command == cmd::Give3)
         give3(conn, f);
+    else if (command == cmd::Rejoin)
+        rejoin(conn, f);
+    else if (command == cmd::Leaving)
+        leaving(conn, f);
 }
 
 void TServer::sendTo(int slot, const QByteArray& text) {
@@ -270,6 +283,7 @@ void TServer::receivedlogininfo(int conn, wire::Fields& f) {
     // A newcomer learns who plays seat 1 before the snapshot names its turn.
     if (handedover && n != HandOverSlot) sendTo(n, wire::giving3(1, players[HandOverSlot].name));
     if (game.gameon()) sendGameStats(n);
+    afterLogin(n);
 }
 
 void TServer::kickhim(int conn, wire::Fields& f) {
@@ -277,6 +291,10 @@ void TServer::kickhim(int conn, wire::Fields& f) {
     if (sender != 1 || conn != 1) return;
     const int target = f.number();
     if (!validSlot(target)) return;
+    // A removed player is not to come back: his key is void, and his client
+    // is told so before the close.
+    voidSeatKey(target);
+    if (players[target].connected) sendTo(target, wire::kicked());
     disconnectsock(target);
 }
 

@@ -18,6 +18,7 @@
 #include "framing.h"
 #include "invite_gate.h"
 #include "rules_game.h"
+#include "seat_hold.h"
 #include "tsock.h"
 
 struct TPlayerSlot {
@@ -51,6 +52,8 @@ public:
     static constexpr qsizetype MaxPendingOutput = 1024 * 1024;
     // The slot whose user may be given seat 1's turns.
     static constexpr int HandOverSlot = 3;
+    // How long a dropped player's slot is kept for him (seat_hold.h).
+    static constexpr int DefaultSeatHoldMs = 3 * 60 * 1000;
 
     // What computertimer does when it fires.
     enum ComputerTag { ComputerMoves = 2, ComputerRolls = 3 };
@@ -92,6 +95,10 @@ public:
     QTimer Timer1;        // passes the turn after a roll without a move
     QTimer computertimer; // the computer's next roll or move
     int computertimerTag = 0;
+
+    // Tests shorten it; 0 keeps no slot.
+    int seatHoldMs = DefaultSeatHoldMs;
+    bool seatHeld(int slot) const;
 
     std::size_t queued() const { return receivedlist.size(); }
 
@@ -164,6 +171,17 @@ private:
     // (tserver_invite.cpp): true when 'command' may go on to its handler.
     bool letIn(int conn, const QByteArray& command, wire::Fields& f);
     bool blockedAtAccept(TSock* endpoint);
+
+    // Keeping a dropped player's slot (seat_hold.cpp).
+    bool slotTaken(int slot) const { return players[slot].connected || holds[slot].held; }
+    void afterLogin(int slot);
+    bool holdSeat(int slot);
+    void endHold(int slot, quint64 generation);
+    void voidSeatKey(int slot);
+    void rejoin(int conn, wire::Fields& f);
+    void leaving(int conn, wire::Fields& f);
+    void moveInto(int from, int to);
+    std::array<SeatHold, MaxSlots + 1> holds{};
 
     std::deque<Queued> receivedlist;
     quint64 lastSerial = 0;

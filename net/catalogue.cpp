@@ -154,4 +154,23 @@ QByteArray privateGame() {
     return join(cmd::Private, {}, true);
 }
 
+QByteArray rejoin(int conn, const QByteArray& key) {
+    return join(cmd::Rejoin, {num(conn), key}, true);
+}
+QByteArray leaving(int conn) {
+    return join(cmd::Leaving, {num(conn)}, true);
+}
+QByteArray seatkey(int conn, const QByteArray& key) {
+    return join(cmd::SeatKey, {num(conn), key}, true);
+}
+QByteArray seatheld(int conn, int seconds, const QByteArray& name) {
+    return join(cmd::SeatHeld, {num(conn), num(seconds), name}, false);
+}
+QByteArray seatback(int conn, const QByteArray& name) {
+    return join(cmd::SeatBack, {num(conn), name}, false);
+}
+QByteArray kicked() {
+    return join(cmd::Kicked, {}, true);
+}
+
 } // namespace wire

@@ -29,6 +29,9 @@
  *                                               right before logininfo when the
  *                                               player has one; a public host
  *                                               ignores it
+ *   CMD_rejoin+<conn>+<key>+                    a returning player, right before its
+ *                                               logininfo: the seat key it was given
+ *   CMD_leaving+<conn>+                         the user closes the window: keep no slot
  *
  * Host to client:
  *   CMD_sendlogininfo+<conn>                    your connection number
@@ -59,6 +62,17 @@
  * A private host seats, lists and relays to nobody but connection 1 and the
  * connections whose CMD_invite carried its code; anything else such a
  * connection sends is ignored, and its login is answered with CMD_private.
+ *   CMD_seatkey+<conn>+<key>+                   to that connection alone, after its
+ *                                               login: 32 hex digits (128 random bits)
+ *                                               that take its slot back after a drop
+ *   CMD_seatheld+<conn>+<seconds>+<name>        to the others: the slot is kept
+ *   CMD_seatback+<conn>+<name>                  to the others: its player is back
+ *   CMD_kicked+                                 to a removed connection, before the
+ *                                               close: it must not come back
+ *   A held slot is taken by no newcomer; a returning connection is first given
+ *   any free slot, then, for a key that matches a held slot, moved there and
+ *   told "CMD_sendlogininfo+<held slot>" again, and logs in as a newcomer does.
+ *   Copies that know none of these ignore them, and log in as they always did.
  *
  * Games on this network (UDP port 7772, one message per datagram; built and
  * read in discovery.h, never on a game connection):
@@ -88,6 +102,8 @@ inline constexpr char Action[] = "CMD_action";
 inline constexpr char PlayASound[] = "CMD_playasound";
 inline constexpr char Give3[] = "CMD_give3";
 inline constexpr char Invite[] = "CMD_invite";
+inline constexpr char Rejoin[] = "CMD_rejoin";
+inline constexpr char Leaving[] = "CMD_leaving";
 
 inline constexpr char SendLoginInfo[] = "CMD_sendlogininfo";
 inline constexpr char Full[] = "CMD_full";
@@ -109,6 +125,10 @@ inline constexpr char Giving3[] = "CMD_giving3";
 inline constexpr char GiveBack[] = "CMD_giveback";
 inline constexpr char CantGive[] = "CMD_cantgive";
 inline constexpr char Private[] = "CMD_private";
+inline constexpr char SeatKey[] = "CMD_seatkey";
+inline constexpr char SeatHeld[] = "CMD_seatheld";
+inline constexpr char SeatBack[] = "CMD_seatback";
+inline constexpr char Kicked[] = "CMD_kicked";
 
 } // namespace cmd
 
@@ -133,6 +153,8 @@ QByteArray action(int sender, const QString& text, const QString& colour);
 QByteArray playasound(int sender, int k);
 QByteArray give3(int sender);
 QByteArray invite(int conn, const QString& code);
+QByteArray rejoin(int conn, const QByteArray& key);
+QByteArray leaving(int conn);
 
 // ---- host to client (names and chat lines are relayed as bytes) ----
 QByteArray sendlogininfo(int conn);
@@ -165,5 +187,9 @@ QByteArray giving3(int sender, const QByteArray& name);
 QByteArray giveback(const QByteArray& name);
 QByteArray cantgive();
 QByteArray privateGame();
+QByteArray seatkey(int conn, const QByteArray& key);
+QByteArray seatheld(int conn, int seconds, const QByteArray& name);
+QByteArray seatback(int conn, const QByteArray& name);
+QByteArray kicked();
 
 } // namespace wire

@@ -8,6 +8,9 @@
 #include <QTimer>
 
 #include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
 
 namespace {
 
@@ -46,6 +49,30 @@ int wsaCodeFor(QAbstractSocket::SocketError e) {
     default:
         return 10000 + 999;
     }
+}
+
+// A line that died without a word (a pulled cable, a router that lost its
+// state, a machine that went to sleep) sends no close: without probes the
+// connection would wait for hours. Idle for KeepIdleS, the stack probes every
+// KeepIntervalS and gives up after KeepCount unanswered probes; data sent and
+// not acknowledged fails after the same time. The wire is not touched, so
+// every copy and the lobby talk as before.
+constexpr int KeepIdleS = 15;
+constexpr int KeepIntervalS = 5;
+constexpr int KeepCount = 6;
+constexpr unsigned UserTimeoutMs = (KeepIdleS + KeepIntervalS * KeepCount) * 1000;
+
+void keepAlive(qintptr fd) {
+    if (fd < 0) return;
+    const int s = static_cast<int>(fd);
+    const int on = 1, idle = KeepIdleS, interval = KeepIntervalS, count = KeepCount;
+    const unsigned timeout = UserTimeoutMs;
+    // Failures leave the system's defaults: the game works, only slower to notice.
+    (void)setsockopt(s, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    (void)setsockopt(s, IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle);
+    (void)setsockopt(s, IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval);
+    (void)setsockopt(s, IPPROTO_TCP, TCP_KEEPCNT, &count, sizeof count);
+    (void)setsockopt(s, IPPROTO_TCP, TCP_USER_TIMEOUT, &timeout, sizeof timeout);
 }
 
 } // namespace
@@ -165,10 +192,12 @@ bool TSock::Accept(TSock*& into) {
 void TSock::adopt(QTcpSocket* s) {
     socket_ = s;
     s->setParent(this);
+    keepAlive(s->socketDescriptor()); // accepted sockets have one already
     connect(s, &QTcpSocket::readyRead, this, &TSock::dataArrived);
     connect(s, &QTcpSocket::bytesWritten, this, &TSock::writable);
     connect(s, &QTcpSocket::connected, this, [this] {
         connected_ = true;
+        if (socket_) keepAlive(socket_->socketDescriptor());
         info(Connected, QStringLiteral("Non-Blocking Socket Connected"));
         if (OnConnect) OnConnect(this);
     });

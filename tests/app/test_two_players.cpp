@@ -2,11 +2,13 @@
 // and a joining user play a whole game by clicking, as players would.
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <memory>
 
 #include "board_model.h"
+#include "catalogue.h"
 #include "dice.h"
 #include "rules.h"
 #include "tally_file.h"
@@ -113,6 +115,7 @@ private slots:
     void wholeGameByClicking();
     void soloAgainstKlot();
     void handOverThroughTheGiveButton();
+    void droppedLineKeepsTheSeat();
 };
 
 void TestTwoPlayers::wholeGameByClicking() {
@@ -307,6 +310,123 @@ void TestTwoPlayers::handOverThroughTheGiveButton() {
     QVERIFY(t.alice.view->button_start->isVisible());
     QCOMPARE(t.alice.view->image_p(1, 1)->ownerMark(), QStringLiteral("1"));
     QVERIFY(!t.server.game.gameon());
+}
+
+namespace {
+// A dropped line: the client's socket dies under it, as when a cable is pulled.
+void cutLine(Tchat& chat) {
+    auto* socket = chat.sock->findChild<QTcpSocket*>();
+    QVERIFY(socket);
+    socket->abort();
+}
+bool saw(const Tchat& chat, const QString& line) {
+    for (const QString& l : chat.transcriptLines())
+        if (l.contains(line)) return true;
+    return false;
+}
+} // namespace
+
+void TestTwoPlayers::droppedLineKeepsTheSeat() {
+    Table t(77);
+    Tchat& alice = t.alice;
+    Tchat& bob = t.bob;
+    TServer& server = t.server;
+    QVERIFY(t.seatAndStart());
+    QTRY_VERIFY(bob.hasSeatKey());
+    QVERIFY(!alice.hasSeatKey()); // the hosting user's own client never needs one
+    // The line drops while Bob is to roll.
+    QElapsedTimer wait;
+    wait.start();
+    while (!(server.game.currentplayer() == 2 && server.game.phase(2) == 'r') &&
+           wait.elapsed() < 20000) {
+        actFor(alice);
+        QTest::qWait(2);
+    }
+    QCOMPARE(server.game.currentplayer(), 2);
+
+    QElapsedTimer sinceCut;
+    sinceCut.start();
+    cutLine(bob);
+    QTRY_VERIFY(server.seatHeld(2));
+    QVERIFY(bob.reconnecting());
+    QVERIFY(bob.isVisible());
+    QVERIFY(bob.reconnectbar->isVisible());
+    QVERIFY(!bob.loggedin); // nothing is sent into a dead line
+
+    // Somebody else called Bob arrives meanwhile: a newcomer, not the player.
+    Tchat carol{{"Bob", "127.0.0.1", "x"}};
+    carol.lobbyPort = "1";
+    carol.setDialogs(&t.dialogs);
+    QTemporaryDir carolDir;
+    carol.settingsFolder = carolDir.path();
+    carol.gamePort = bob.gamePort;
+    carol.show();
+    QTRY_VERIFY(carol.loggedin && carol.settingsRead);
+    QCOMPARE(carol.myseat, 3);
+    // A made-up key is a newcomer's login too, and leaves the kept seat alone.
+    QTcpSocket guesser;
+    guesser.connectToHost(QHostAddress::LocalHost, bob.gamePort.toUShort());
+    QVERIFY(guesser.waitForConnected(5000));
+    QByteArray got;
+    QTRY_VERIFY((got += guesser.readAll()).contains('\xff'));
+    QCOMPARE(got.left(got.indexOf('\xff')), QByteArray("CMD_sendlogininfo+4"));
+    guesser.write(wire::frame(wire::rejoin(4, "0123456789abcdef0123456789abcdef")) +
+                  wire::frame(wire::logininfo(4, QString::fromLatin1(wire::Version), "Bob")));
+    QTRY_VERIFY(server.players[4].loggedin);
+    QVERIFY(server.seatHeld(2));
+    guesser.abort();
+
+    // The game does not wait: the computer rolls for Bob while he is away.
+    QTRY_VERIFY(server.game.currentplayer() != 2 || server.game.phase(2) != 'r');
+    QVERIFY(server.seatHeld(2));
+    while (bob.reconnecting() && sinceCut.elapsed() < 20000) {
+        actFor(alice);
+        QTest::qWait(5);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!bob.reconnecting() && server.players[2].loggedin, 20000);
+    qInfo("back %lld ms after the cut", static_cast<long long>(sinceCut.elapsed()));
+    QCOMPARE(bob.myseat, 2);
+    QVERIFY(!server.seatHeld(2));
+    QVERIFY(!bob.reconnectbar->isVisible());
+    QCOMPARE(alice.label_playername2->text(), QStringLiteral("Bob"));
+    QTRY_VERIFY(saw(alice, QStringLiteral("Bob lost the connection; the seat is kept for 3 minutes.")));
+    QTRY_VERIFY(saw(alice, QStringLiteral("Bob is back.")));
+    QVERIFY(!saw(bob, QStringLiteral("Bob is back.")));
+    QCOMPARE(carol.myseat, 3);
+
+    // The next roll of seat 2 is Bob's own, from his board.
+    QElapsedTimer clock;
+    clock.start();
+    bool bobRolled = false;
+    while (server.game.gameon() && !bobRolled && clock.elapsed() < 30000) {
+        if (server.game.currentplayer() == 2 && server.game.phase(2) == 'r' &&
+            bob.view->button_roll->isVisible() && bob.queued() == 0) {
+            QTest::mouseClick(bob.view->button_roll, Qt::LeftButton);
+            QTRY_VERIFY(server.game.currentplayer() != 2 || server.game.phase(2) != 'r');
+            bobRolled = true;
+        }
+        actFor(alice);
+        actFor(bob);
+        QTest::qWait(5);
+    }
+    QVERIFY(bobRolled || !server.game.gameon());
+    t.verifyBoardsAgree();
+
+    // A removed player does not come back, not even as a watcher.
+    alice.kicking(3);
+    QTRY_VERIFY(!carol.isVisible());
+    QTest::qWait(1500);
+    QVERIFY(!server.players[3].connected);
+    QVERIFY(!carol.reconnecting());
+
+    // A player who never comes back: the hold ends after its time, and the
+    // slot is free for the next newcomer.
+    server.seatHoldMs = 300;
+    cutLine(bob);
+    bob.close();
+    QTRY_VERIFY(server.seatHeld(2));
+    QTRY_VERIFY(!server.seatHeld(2));
+    QVERIFY(!server.players[2].connected);
 }
 
 QTEST_MAIN(TestTwoPlayers)
