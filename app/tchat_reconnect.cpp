@@ -6,7 +6,8 @@
 // itself, after 1, 2, 4 ... seconds and at most 10 seconds apart, for a
 // while; then it offers Reconnect and Close. Each new connection presents
 // the key (CMD_rejoin) right before its login, in the same answer to
-// CMD_sendlogininfo as every other pre-login message, so a host that kept
+// CMD_sendlogininfo as every other pre-login message (an empty one on the
+// first login asks for a key), so a host that kept
 // the slot moves us back into it and sends the running game's snapshot.
 // A host that gives no key keeps no slot: the window closes as it always did.
 #include <QFrame>
@@ -131,6 +132,10 @@ void Tchat::reconnectAttempt() {
 }
 
 void Tchat::rejoinBeforeLogin() {
+    // The hosting user's own client ends with the host; it never comes back.
+    if (ishost) return;
+    // Without a key yet, it tells the host that this client can come back.
+    send(wire::rejoin(myseat, rejoinkey_));
     if (!reconnecting_) return;
     // What was shown before the drop is replaced by what the host tells now:
     // the roster comes again, and the snapshot lists only chips off start.
@@ -138,7 +143,6 @@ void Tchat::rejoinBeforeLogin() {
     for (int seat = 1; seat <= 2; ++seat)
         for (int chip = 1; chip <= 7; ++chip)
             turnflow->setChip(seat, chip, 0);
-    if (!rejoinkey_.isEmpty()) send(wire::rejoin(myseat, rejoinkey_));
 }
 
 bool Tchat::reconnected() {

@@ -4,6 +4,8 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 #include "catalogue.h"
 #include "tserver.h"
 
@@ -38,7 +40,7 @@ void TServer::afterLogin(int n) {
                 sendTo(i, wire::seatback(n, players[n].name));
     }
     // The hosting user's own client never comes back: it ends with the host.
-    if (n == 1) return;
+    if (n == 1 || !h.wantsKey) return;
     h.key = seathold::newKey();
     sendTo(n, wire::seatkey(n, h.key));
 }
@@ -47,7 +49,13 @@ bool TServer::holdSeat(int n) {
     auto& p = players[n];
     auto& h = holds[n];
     const bool plays = n == 2 || (n == HandOverSlot && handedover);
-    if (seatHoldMs <= 0 || !plays || !p.connected || !p.loggedin || h.key.isEmpty()) {
+    // A user who closed the window said so last; that word may still wait in
+    // the queue when the close is seen.
+    const bool left = std::any_of(receivedlist.begin(), receivedlist.end(), [&](const Queued& q) {
+        return q.conn == n && q.serial == p.serial &&
+               wire::splitCommand(q.message).command == cmd::Leaving;
+    });
+    if (seatHoldMs <= 0 || left || !plays || !p.connected || !p.loggedin || h.key.isEmpty()) {
         if (p.connected) h.key.clear();
         return false;
     }
@@ -83,6 +91,8 @@ void TServer::rejoin(int conn, wire::Fields& f) {
     auto& p = players[n];
     // Only a fresh connection comes back; a logged-in one has its slot.
     if (!p.connected || p.loggedin) return;
+    holds[n].wantsKey = true;
+    if (key.isEmpty()) return;
     for (int h = 1; h <= slotcount; ++h) {
         if (h == n || !seathold::sameKey(key, holds[h].key)) continue;
         // The old connection may not have been found dead yet: the key says
@@ -123,6 +133,7 @@ void TServer::moveInto(int from, int to) {
     h.held = false;
     h.key.clear();
     h.returning = true;
+    h.wantsKey = true;
     ++h.generation;
     sendTo(to, wire::sendlogininfo(to));
 }

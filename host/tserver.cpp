@@ -82,6 +82,7 @@ void TServer::Sock1Accept(TSock* listener) {
     p.invited = slot == 1 || !gate.isPrivate();
     holds[slot].key.clear();
     holds[slot].returning = false;
+    holds[slot].wantsKey = false;
     endpoint->Tag = slot;
     endpoint->OnDisconnect = tempsock->OnDisconnect;
     endpoint->OnInfo = tempsock->OnInfo;
@@ -291,10 +292,10 @@ void TServer::kickhim(int conn, wire::Fields& f) {
     if (sender != 1 || conn != 1) return;
     const int target = f.number();
     if (!validSlot(target)) return;
-    // A removed player is not to come back: his key is void, and his client
-    // is told so before the close.
+    // A removed player is not to come back: his key is void, and a client
+    // that would come back is told so before the close (others get nothing).
     voidSeatKey(target);
-    if (players[target].connected) sendTo(target, wire::kicked());
+    if (players[target].connected && holds[target].wantsKey) sendTo(target, wire::kicked());
     disconnectsock(target);
 }
 

@@ -29,8 +29,9 @@
  *                                               right before logininfo when the
  *                                               player has one; a public host
  *                                               ignores it
- *   CMD_rejoin+<conn>+<key>+                    a returning player, right before its
- *                                               logininfo: the seat key it was given
+ *   CMD_rejoin+<conn>+<key>+                    right before logininfo: a client that
+ *                                               can come back (empty key: give me
+ *                                               one), or a returning player's key
  *   CMD_leaving+<conn>+                         the user closes the window: keep no slot
  *
  * Host to client:
@@ -63,7 +64,8 @@
  * connections whose CMD_invite carried its code; anything else such a
  * connection sends is ignored, and its login is answered with CMD_private.
  *   CMD_seatkey+<conn>+<key>+                   to that connection alone, after its
- *                                               login: 32 hex digits (128 random bits)
+ *                                               login, if it sent CMD_rejoin: 32 hex
+ *                                               digits (128 random bits)
  *                                               that take its slot back after a drop
  *   CMD_seatheld+<conn>+<seconds>+<name>        to the others: the slot is kept
  *   CMD_seatback+<conn>+<name>                  to the others: its player is back
