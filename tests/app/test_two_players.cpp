@@ -427,6 +427,27 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QTRY_VERIFY(server.seatHeld(2));
     QTRY_VERIFY(!server.seatHeld(2));
     QVERIFY(!server.players[2].connected);
+    Tchat dan{{"Dan", "127.0.0.1", "x"}};
+    dan.lobbyPort = "1";
+    dan.setDialogs(&t.dialogs);
+    QTemporaryDir danDir;
+    dan.settingsFolder = danDir.path();
+    dan.gamePort = bob.gamePort;
+    dan.show();
+    QTRY_VERIFY(dan.loggedin && dan.hasSeatKey());
+    QCOMPARE(dan.myseat, 2);
+
+    // A host that is gone for good: after its time the client asks, and
+    // Close ends the window.
+    dan.reconnectForMs = 1500;
+    server.setListening(false);
+    cutLine(dan);
+    QTRY_VERIFY(dan.reconnecting());
+    QTRY_VERIFY_WITH_TIMEOUT(dan.button_reconnect->isVisible(), 5000);
+    QVERIFY(dan.isVisible());
+    QVERIFY(!dan.reconnecting());
+    QTest::mouseClick(dan.button_closeconn, Qt::LeftButton);
+    QTRY_VERIFY(!dan.isVisible());
 }
 
 QTEST_MAIN(TestTwoPlayers)
