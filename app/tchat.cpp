@@ -473,6 +473,7 @@ void Tchat::closeEvent(QCloseEvent* e) {
     if (!closing_) {
         closing_ = true;
         storeBoundsOnClose();
+        keepUnfinishedGame();
         leaveForGood();
     }
     e->accept();

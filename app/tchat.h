@@ -365,6 +365,7 @@ private:
     void buildKeys();
     void applyComfortSettings(bool hints, bool animate);
     void afterMessage(const QString& command, const QString& rest);
+    void keepUnfinishedGame();
     void buildReconnect();
     bool connectionLost();
     void startReconnecting();

@@ -96,6 +96,12 @@ void Tchat::applyComfortSettings(bool hints, bool animate) {
     refreshHints();
 }
 
+void Tchat::keepUnfinishedGame() {
+    // A game the window closes on is kept as one that ended without a winner.
+    if (const auto game = gamerecord.unfinished())
+        board::keepGame(gamesFolder(), *game, QDateTime::currentDateTime());
+}
+
 void Tchat::afterMessage(const QString& command, const QString& rest) {
     gamerecord.feed(command, rest, {view->seatname(1), view->seatname(2)});
     if (const auto ended = gamerecord.takeEnded()) {

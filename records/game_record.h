@@ -63,6 +63,13 @@ public:
     // A game that has just ended, once: won, ended by the host without a
     // winner, or left unfinished by a new game that started over it.
     std::optional<RecordedGame> takeEnded() { return std::exchange(ended_, std::nullopt); }
+    // The game in progress when it has turns and has not ended (and was not
+    // kept already): what a window that closes mid-game keeps.
+    std::optional<RecordedGame> unfinished() const {
+        if (current_ && !currentEnded_ && !current_->winner && !current_->turns.empty())
+            return current_;
+        return std::nullopt;
+    }
 
     // The last game (when there is one) and then the current one.
     QString text() const;

@@ -30,11 +30,20 @@ QString connecting() {
         "players meet, starts games together too.\n\n"
         "Hosting\n"
         "The player who hosts a game must allow incoming connections on TCP port 7772 in the "
-        "firewall and, for players over the internet, forward that port on the router (or use "
-        "the lobby's assisted hosting option). Games on your network are found over UDP port "
-        "7772.\n\n"
-        "If the host (usually the first player in the list) disconnects, the game ends for "
-        "everybody.");
+        "firewall. While you host, Kelvoa asks your router to forward that port to your "
+        "computer, and the Host dialog shows where friends reach the game: on your network, "
+        "on the internet, over IPv6, or why not. Where the router does not answer, forward "
+        "the port by hand (or use the lobby's assisted hosting option). Games on your network "
+        "are found over UDP port 7772.\n\n"
+        "Inviting a friend\n"
+        "\"Copy Invite\" in the Host dialog puts a line with your game's kelvoa:// link on the "
+        "clipboard; a click on the link opens Kelvoa's Join dialog, filled in. With \"Only "
+        "players with the invite\" checked, only those who have the link can join.\n\n"
+        "A dropped line\n"
+        "When your connection to the host drops, your window stays and Kelvoa reconnects by "
+        "itself; the host keeps your seat for three minutes, and the computer plays it "
+        "meanwhile. If the host (usually the first player in the list) disconnects, the game "
+        "ends for everybody.");
 }
 
 QString gamePlay() {
@@ -70,7 +79,12 @@ QString gamePlay() {
         "The game record\n"
         "File, Save Game Record keeps every throw and move of this and the last game as text; "
         "File, Open Game Record steps through a saved one (arrow keys, Home and End). "
-        "View, Dice Statistics shows how the dice fell this session.");
+        "View, Dice Statistics shows how the dice fell this session.\n\n"
+        "Reviewing a game\n"
+        "Every game is kept in the folder Games beside your tally. View, \"Review Game…\" (or "
+        "\"Review this game\" when a game ends) rates every move against the best one for "
+        "the same throw, draws the chance to win over the game, and counts each player's "
+        "mistakes and blunders.");
 }
 
 QString computer() {
@@ -111,6 +125,9 @@ QString history() {
     return QStringLiteral(
         "History\n\n"
         "Version 1.0.3 (December 2026)\n"
+        "- Invite a friend over the internet with a link; the router opens itself.\n"
+        "- A dropped line costs no game: Kelvoa reconnects and the seat is kept.\n"
+        "- Every game is kept and can be reviewed move by move.\n"
         "- Watchers who join a running game see the board as it stands.\n"
         "- A player may step aside and just watch while Klot plays his seat.\n"
         "- The settings are kept even where the program's folder cannot be written.\n\n"

@@ -269,12 +269,16 @@ void TestComfortCore::recordKeepsTheLastGame() {
     // A line break in a name stays inside its line.
     QCOMPARE(back.games[1].names[1], QStringLiteral("Ann winner 2"));
     QVERIFY(back.problem.contains("not finished"));
+    // A window closed now keeps the game as it stands.
+    QVERIFY(rec.unfinished() && rec.unfinished()->turns.size() == 1);
     // The host ending it without a winner keeps it too, and only once.
     rec.feed("CMD_giveback", "Bob+", {});
     const std::optional<RecordedGame> ended = rec.takeEnded();
     QVERIFY(ended && !ended->winner && ended->turns.size() == 1);
+    QVERIFY(!rec.unfinished()); // kept already: a close now keeps nothing more
     rec.feed("CMD_startgame", "Bob+", {});
     QVERIFY(!rec.takeEnded());
+    QVERIFY(!rec.unfinished()); // no turn yet: nothing worth keeping
 }
 
 void TestComfortCore::keptGamesStayTheNewest() {
