@@ -71,6 +71,8 @@ void Tchat::dispatch(const QString& message) {
 }
 
 void Tchat::send(const QByteArray& text) {
+    // While the line is down, clicks and chat go nowhere: the bar says why.
+    if (reconnectbar && reconnectbar->isVisible() && !sock->connected()) return;
     try {
         sock->Send(wire::frame(text));
     } catch (const ESockException& e) {

@@ -352,6 +352,8 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QVERIFY(bob.isVisible());
     QVERIFY(bob.reconnectbar->isVisible());
     QVERIFY(!bob.loggedin); // nothing is sent into a dead line
+    bob.send(wire::playasound(2, 3));
+    QVERIFY(t.dialogs.shown.isEmpty()); // nor does the player get an error box
 
     // Somebody else called Bob arrives meanwhile: a newcomer, not the player.
     Tchat carol{{"Bob", "127.0.0.1", "x"}};
