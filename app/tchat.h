@@ -366,6 +366,7 @@ private:
     void applyComfortSettings(bool hints, bool animate);
     void afterMessage(const QString& command, const QString& rest);
     void keepUnfinishedGame();
+    void keepEndedGame(bool offerReview);
     void buildReconnect();
     bool connectionLost();
     void startReconnecting();

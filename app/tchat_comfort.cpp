@@ -96,6 +96,17 @@ void Tchat::applyComfortSettings(bool hints, bool animate) {
     refreshHints();
 }
 
+void Tchat::keepEndedGame(bool offerReview) {
+    const auto ended = gamerecord.takeEnded();
+    if (!ended) return;
+    const QString kept = board::keepGame(gamesFolder(), *ended, QDateTime::currentDateTime());
+    if (kept.isEmpty()) return;
+    lastKeptGame = kept;
+    if (!offerReview) return;
+    label_review->show();
+    label_review->raise();
+}
+
 void Tchat::keepUnfinishedGame() {
     // A game the window closes on is kept as one that ended without a winner.
     if (const auto game = gamerecord.unfinished())
@@ -104,14 +115,7 @@ void Tchat::keepUnfinishedGame() {
 
 void Tchat::afterMessage(const QString& command, const QString& rest) {
     gamerecord.feed(command, rest, {view->seatname(1), view->seatname(2)});
-    if (const auto ended = gamerecord.takeEnded()) {
-        const QString kept = board::keepGame(gamesFolder(), *ended, QDateTime::currentDateTime());
-        if (!kept.isEmpty()) {
-            lastKeptGame = kept;
-            label_review->show();
-            label_review->raise();
-        }
-    }
+    keepEndedGame(true);
     if (command == QLatin1String(cmd::StartGame)) label_review->hide();
     if (command == QLatin1String(cmd::HisRoll)) {
         // Read as the turn flow read it; a throw it ignored is not counted.

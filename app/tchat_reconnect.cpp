@@ -140,6 +140,10 @@ void Tchat::rejoinBeforeLogin() {
     // What was shown before the drop is replaced by what the host tells now:
     // the roster comes again, and the snapshot lists only chips off start.
     if (windows_.spylist) windows_.spylist->listbox_spys->clear();
+    // The turns played while away were not seen: the record so far is kept
+    // as it stands, and no more of this game is written.
+    gamerecord.breakOff();
+    keepEndedGame(false);
     for (int seat = 1; seat <= 2; ++seat)
         for (int chip = 1; chip <= 7; ++chip)
             turnflow->setChip(seat, chip, 0);

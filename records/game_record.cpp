@@ -35,6 +35,14 @@ void GameRecord::startGame(const QString& starter, const std::array<QString, Sea
     squares_ = {};
 }
 
+void GameRecord::breakOff() {
+    if (!current_) return;
+    if (!currentEnded_ && !current_->winner && !current_->turns.empty()) ended_ = *current_;
+    last_ = std::move(current_);
+    current_.reset();
+    currentEnded_ = false;
+}
+
 void GameRecord::feed(const QString& command, const QString& args,
                       const std::array<QString, SeatCount>& names) {
     wire::TextFields f(args);

@@ -63,6 +63,10 @@ public:
     // A game that has just ended, once: won, ended by the host without a
     // winner, or left unfinished by a new game that started over it.
     std::optional<RecordedGame> takeEnded() { return std::exchange(ended_, std::nullopt); }
+    // Turns of the current game were missed (the line dropped): it cannot be
+    // followed further, so it ends here, unfinished (takeEnded has it once),
+    // and nothing more is recorded until the next game starts.
+    void breakOff();
     // The game in progress when it has turns and has not ended (and was not
     // kept already): what a window that closes mid-game keeps.
     std::optional<RecordedGame> unfinished() const {

@@ -279,6 +279,17 @@ void TestComfortCore::recordKeepsTheLastGame() {
     rec.feed("CMD_startgame", "Bob+", {});
     QVERIFY(!rec.takeEnded());
     QVERIFY(!rec.unfinished()); // no turn yet: nothing worth keeping
+    // Turns missed while the line was down: what was seen is kept once, and
+    // nothing of that game is written afterwards.
+    rec.feed("CMD_hisroll", "1+1+0+0+0+1+", {});
+    rec.feed("CMD_moveit", "1+1+1+t+f+f+f+", {});
+    QVERIFY(rec.unfinished());
+    rec.breakOff();
+    const std::optional<RecordedGame> brokenOff = rec.takeEnded();
+    QVERIFY(brokenOff && !brokenOff->winner && !brokenOff->turns.empty());
+    QVERIFY(!rec.unfinished() && !rec.current());
+    rec.feed("CMD_hisroll", "2+1+0+0+0+1+", {});
+    QVERIFY(!rec.current() && !rec.takeEnded());
 }
 
 void TestComfortCore::keptGamesStayTheNewest() {
