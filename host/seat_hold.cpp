@@ -118,15 +118,8 @@ void TServer::moveInto(int from, int to) {
     src.connected = false;
     src.loggedin = false;
     src.name.clear();
-    if (dst.endpoint) dst.endpoint->deleteLater(); // the dropped connection's endpoint
-    dst.endpoint = endpoint;
-    dst.connected = true;
-    dst.loggedin = false;
-    dst.watchonly = false;
-    dst.serial = ++lastSerial;
-    dst.queuedMessages = 0;
-    dst.queuedBytes = 0;
-    endpoint->Tag = to;
+    occupy(to, endpoint);
+    dst.invited = src.invited;
     framers[to] = std::move(framers[from]);
     framers[from].clear();
     auto& h = holds[to];

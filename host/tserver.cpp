@@ -71,24 +71,29 @@ void TServer::Sock1Accept(TSock* listener) {
     TSock* endpoint = nullptr;
     if (!listener->Accept(endpoint)) return; // nothing taken, the slot stays free
     if (slot != 1 && blockedAtAccept(endpoint)) return;
-    auto& p = players[slot];
-    if (p.endpoint) p.endpoint->deleteLater(); // the departed connection's endpoint
-    p.endpoint = endpoint;
-    p.connected = true;
-    p.loggedin = false;
-    p.serial = ++lastSerial;
-    p.queuedMessages = 0;
-    p.queuedBytes = 0;
-    p.invited = slot == 1 || !gate.isPrivate();
+    occupy(slot, endpoint);
+    players[slot].invited = slot == 1 || !gate.isPrivate();
     holds[slot].key.clear();
     holds[slot].returning = false;
     holds[slot].wantsKey = false;
-    endpoint->Tag = slot;
     endpoint->OnDisconnect = tempsock->OnDisconnect;
     endpoint->OnInfo = tempsock->OnInfo;
     endpoint->OnRead = [this](TSock* s, int n) { Sock1Read(s, n); };
     framers[slot].clear();
     sendTo(slot, wire::sendlogininfo(slot));
+}
+
+void TServer::occupy(int slot, TSock* endpoint) {
+    auto& p = players[slot];
+    if (p.endpoint) p.endpoint->deleteLater(); // the departed connection's endpoint
+    p.endpoint = endpoint;
+    p.connected = true;
+    p.loggedin = false;
+    p.watchonly = false;
+    p.serial = ++lastSerial;
+    p.queuedMessages = 0;
+    p.queuedBytes = 0;
+    endpoint->Tag = slot;
 }
 
 void TServer::Sock1Read(TSock* endpoint, int) {

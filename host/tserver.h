@@ -172,6 +172,8 @@ private:
     bool letIn(int conn, const QByteArray& command, wire::Fields& f);
     bool blockedAtAccept(TSock* endpoint);
 
+    // A connection takes a slot; what its last connection left goes.
+    void occupy(int slot, TSock* endpoint);
     // Keeping a dropped player's slot (seat_hold.cpp).
     bool slotTaken(int slot) const { return players[slot].connected || holds[slot].held; }
     void afterLogin(int slot);

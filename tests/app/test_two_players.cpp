@@ -70,6 +70,15 @@ struct Table {
         bob.setWindows({bobTally.get()});
     }
     static QString tallyPath(const QTemporaryDir& d) { return d.filePath(tallyfile::FileName); }
+    // Somebody else's window on the same host, with settings of his own.
+    std::unique_ptr<Tchat> newcomer(const QString& name, const QTemporaryDir& dir) {
+        auto c = std::make_unique<Tchat>(QStringList{name, "127.0.0.1", "x"});
+        c->lobbyPort = "1";
+        c->setDialogs(&dialogs);
+        c->settingsFolder = dir.path();
+        c->gamePort = QString::number(server.listeningPort());
+        return c;
+    }
     // Both log in; then the host is given a brisk pace and Alice starts.
     bool seatAndStart() {
         alice.show();
@@ -271,12 +280,8 @@ void TestTwoPlayers::handOverThroughTheGiveButton() {
     t.alice.setWindows({t.aliceTally.get(), nullptr, nullptr, nullptr, &aliceSpies});
     QVERIFY(t.seatAndStart());
     QVERIFY(t.alice.view->button_give->isHidden()); // nobody in slot 3 yet
-    auto cy = std::make_unique<Tchat>(QStringList{"Cy", "127.0.0.1", "x"});
-    cy->lobbyPort = "1";
-    cy->setDialogs(&t.dialogs);
     QTemporaryDir cyDir;
-    cy->settingsFolder = cyDir.path();
-    cy->gamePort = QString::number(t.server.listeningPort());
+    auto cy = t.newcomer("Cy", cyDir);
     cy->setWindows({&cyTally});
     cy->show();
     QTRY_VERIFY(cy->loggedin && cy->myseat == 3);
@@ -356,12 +361,9 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QVERIFY(t.dialogs.shown.isEmpty()); // nor does the player get an error box
 
     // Somebody else called Bob arrives meanwhile: a newcomer, not the player.
-    Tchat carol{{"Bob", "127.0.0.1", "x"}};
-    carol.lobbyPort = "1";
-    carol.setDialogs(&t.dialogs);
     QTemporaryDir carolDir;
-    carol.settingsFolder = carolDir.path();
-    carol.gamePort = bob.gamePort;
+    const auto carolWindow = t.newcomer("Bob", carolDir);
+    Tchat& carol = *carolWindow;
     carol.show();
     QTRY_VERIFY(carol.loggedin && carol.settingsRead);
     QCOMPARE(carol.myseat, 3);
@@ -429,12 +431,9 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QTRY_VERIFY(server.seatHeld(2));
     QTRY_VERIFY(!server.seatHeld(2));
     QVERIFY(!server.players[2].connected);
-    Tchat dan{{"Dan", "127.0.0.1", "x"}};
-    dan.lobbyPort = "1";
-    dan.setDialogs(&t.dialogs);
     QTemporaryDir danDir;
-    dan.settingsFolder = danDir.path();
-    dan.gamePort = bob.gamePort;
+    const auto danWindow = t.newcomer("Dan", danDir);
+    Tchat& dan = *danWindow;
     dan.show();
     QTRY_VERIFY(dan.loggedin && dan.hasSeatKey());
     QCOMPARE(dan.myseat, 2);
