@@ -108,7 +108,7 @@ private slots:
 private:
     void writeSettings(const QByteArray& bytes);
     QByteArray settingsBytes() const;
-    std::unique_ptr<Tchat> makeChat();
+    std::unique_ptr<Tchat> makeChat(const QStringList& params = idle());
     // A hosting copy's host: the real TServer and responder, Alice logged in.
     bool hostAlice();
 
@@ -153,8 +153,8 @@ QByteArray TestHostJoinDialogs::settingsBytes() const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-std::unique_ptr<Tchat> TestHostJoinDialogs::makeChat() {
-    auto chat = std::make_unique<Tchat>(idle());
+std::unique_ptr<Tchat> TestHostJoinDialogs::makeChat(const QStringList& params) {
+    auto chat = std::make_unique<Tchat>(params);
     chat->settingsFolder = dir->path();
     chat->setDialogs(&dialogs);
     chat->setProcessStarter(&starter);
@@ -611,10 +611,8 @@ void TestHostJoinDialogs::joinFromAnInviteLink() {
     QVERIFY(hostAlice());
     server->gate.setCode("ABCDEFGHJK");
     const QString address = QStringLiteral("[::1]:%1").arg(server->listeningPort());
-    Tchat chat({"kelvoa://" + address + "/abcdefghjk"});
-    chat.settingsFolder = dir->path();
-    chat.setDialogs(&dialogs);
-    chat.setProcessStarter(&starter);
+    const auto window = makeChat({"kelvoa://" + address + "/abcdefghjk"});
+    Tchat& chat = *window;
     chat.discoveryPort = 1;
     chat.show();
     QTRY_VERIFY(chat.joinDialog() && chat.joinDialog()->isVisible());
@@ -653,10 +651,8 @@ void TestHostJoinDialogs::hostPrivatelyThroughTheDialog() {
 
 void TestHostJoinDialogs::badLinkConnectsToNothing() {
     writeSettings("[Kelvoa]\r\nLasthost=old.example\r\n"); // no name remembered
-    Tchat chat({"kelvoa://host.example:99999"});
-    chat.settingsFolder = dir->path();
-    chat.setDialogs(&dialogs);
-    chat.setProcessStarter(&starter);
+    const auto window = makeChat({"kelvoa://host.example:99999"});
+    Tchat& chat = *window;
     chat.discoveryPort = 1;
     chat.show();
     QTRY_VERIFY(chat.joinDialog() && chat.joinDialog()->isVisible());
