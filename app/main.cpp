@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     // on screen, just before the command line is read. Destruction runs
     // backwards, so the tally is written before the main window goes.
     const QString programFolder = QCoreApplication::applicationDirPath();
-    Tchat chat(params);
+    Tchat chat(params, nullptr, Tchat::Build::FrameFirst);
     chat.settingsFolder = userfiles::settingsFolder(programFolder);
     // What the copy before the restart handed over beside the command line.
     const Inherited inherited = takeInherited();

@@ -27,7 +27,7 @@ constexpr int MinMarginX = 15;
 constexpr int MinMarginY = 12;
 } // namespace
 
-Tchat::Tchat(const QStringList& params, QWidget* parent)
+Tchat::Tchat(const QStringList& params, QWidget* parent, Build build)
     : QMainWindow(parent), params_(params), lock_(QStringLiteral("kelvoa")) {
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("KELVOA"));
@@ -61,6 +61,17 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
                QStringLiteral("Good Game Everyone!")};
 
     buildMenu();
+    buildTable();
+    if (build == Build::Whole) buildRest();
+
+    centralWidget()->setMinimumSize(PanelWidth + MinMarginX, PanelHeight + MinMarginY);
+    move(InitialLeft, InitialTop);
+    resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
+}
+
+void Tchat::buildRest() {
+    if (restBuilt_) return;
+    restBuilt_ = true;
     buildPanel();
     wireSettingsMenu();
     wirePerfectTable();
@@ -103,9 +114,14 @@ Tchat::Tchat(const QStringList& params, QWidget* parent)
 
     buildReconnect(); // after the table: it adds its own commands
 
-    centralWidget()->setMinimumSize(PanelWidth + MinMarginX, PanelHeight + MinMarginY);
-    move(InitialLeft, InitialTop);
-    resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
+    if (!isVisible()) return;
+    // Built after the window was shown: what is not meant to stay hidden
+    // shows now, as it would have with the window.
+    for (QWidget* parent : {centralWidget(), panel_board})
+        for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide)) w->show();
+    mychat->setFocus();
+    placeReconnectBar();
 }
 
 Tchat::~Tchat() {
@@ -223,7 +239,7 @@ void Tchat::showWindow(QWidget* w) {
     w->activateWindow();
 }
 
-void Tchat::buildPanel() {
+void Tchat::buildTable() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
     setCentralWidget(central);
@@ -244,11 +260,17 @@ void Tchat::buildPanel() {
     lf.setBold(true);
     lf.setLetterSpacing(QFont::AbsoluteSpacing, 6);
     logo->setFont(lf);
-    logo->setStyleSheet(QStringLiteral("color: rgb(222,184,102);"));
+    // A palette, not a style sheet: the first style sheet costs the first
+    // frame a few milliseconds.
+    QPalette gold = logo->palette();
+    gold.setColor(QPalette::WindowText, QColor(222, 184, 102));
+    logo->setPalette(gold);
     // The logo leads to the maker's page, through the about window's link.
     logo->setCursor(Qt::PointingHandCursor);
     logo->installEventFilter(this);
+}
 
+void Tchat::buildPanel() {
     view = new board::BoardView(panel_board);
     FlatPanel1 = view->FlatPanel1;
     label_playername1 = view->label_playername1;
@@ -348,6 +370,7 @@ void Tchat::afterFirstFrame() {
     if (startedAfterFrame_) return;
     startedAfterFrame_ = true;
     if (QWindow* window = windowHandle()) window->removeEventFilter(this);
+    buildRest();
     // Everything that needs the other windows waits until they all exist.
     if (beforeParams) std::exchange(beforeParams, nullptr)();
     processparams();

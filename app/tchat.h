@@ -71,7 +71,12 @@ public:
     static constexpr int PanelHeight = 511;
 
     // 'params' are the command-line positions without the program's path.
-    explicit Tchat(const QStringList& params, QWidget* parent = nullptr);
+    // FrameFirst (the program's own start) puts the window with its menu bar
+    // and its table on screen first and builds the board, the chat and the
+    // rest right after that first frame; Whole builds everything at once.
+    enum class Build { Whole, FrameFirst };
+    explicit Tchat(const QStringList& params, QWidget* parent = nullptr,
+                   Build build = Build::Whole);
     ~Tchat() override;
 
     // The other windows, created after this one (start-up order).
@@ -368,6 +373,9 @@ private:
     void keepUnfinishedGame();
     void keepEndedGame(bool offerReview);
     void buildReconnect();
+    void buildTable();
+    void buildRest();
+    bool restBuilt_ = false;
     bool connectionLost();
     void startReconnecting();
     void leaveForGood();

@@ -216,7 +216,9 @@ void TestTchatWindow::logoOpensMakersPage() {
 // What the first frame does not show waits for it: the other windows and the
 // command line come once the window is exposed and painted, and only once.
 void TestTchatWindow::startsAfterTheFirstFrame() {
-    Tchat chat(idle());
+    // As the program starts: the window and its table first, the rest after.
+    Tchat chat(idle(), nullptr, Tchat::Build::FrameFirst);
+    QVERIFY(!chat.view);
     int runs = 0;
     bool painted = false, paintedBefore = false;
     struct PaintWatch : QObject {
@@ -236,6 +238,13 @@ void TestTchatWindow::startsAfterTheFirstFrame() {
     QCOMPARE(runs, 0);
     QTRY_COMPARE(runs, 1);
     QVERIFY(paintedBefore);
+    // What was built after the first frame shows as if built with the
+    // window; what is meant to wait stays hidden.
+    for (QWidget* w : {static_cast<QWidget*>(chat.view->board), static_cast<QWidget*>(chat.mychat),
+                       static_cast<QWidget*>(chat.mainchat), static_cast<QWidget*>(chat.view->label_playername1)})
+        QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+    for (QWidget* w : {static_cast<QWidget*>(chat.reconnectbar), static_cast<QWidget*>(chat.view->panel_winner)})
+        QVERIFY2(w->isHidden(), qPrintable(w->objectName()));
     QVERIFY(chat.transcriptLines().join('\n').contains(QStringLiteral("Loading Multi-player Game")));
     chat.hide();
     chat.show();
