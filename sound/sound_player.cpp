@@ -1,24 +1,30 @@
 #include "sound_player.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
 EffectSoundSink::EffectSoundSink() = default;
 EffectSoundSink::~EffectSoundSink() = default;
 
 void EffectSoundSink::play(const QString& resourcePath) {
-    // Asked every time: headphones plugged in later should be heard.
-    if (QMediaDevices::defaultAudioOutput().isNull()) return;
-    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
-    effect_->stop();
-    effect_->setSource(QUrl(QStringLiteral("qrc") + resourcePath));
-    effect_->play();
+    if (!tried_) {
+        tried_ = true;
+        const QString dir = QCoreApplication::applicationDirPath();
+        using Make = SoundSink* (*)();
+        for (const QString& folder : {dir, dir + QLatin1Char('/') + QLatin1String(InstalledFolder)}) {
+            // Left loaded: the sink it makes lives as long as this one.
+            QLibrary module(folder + QLatin1Char('/') + QLatin1String(ModuleName));
+            if (const auto make = reinterpret_cast<Make>(module.resolve(Factory))) {
+                speakers_.reset(make());
+                break;
+            }
+        }
+    }
+    if (speakers_) speakers_->play(resourcePath);
 }
 
 void EffectSoundSink::stop() {
-    if (effect_) effect_->stop();
+    if (speakers_) speakers_->stop();
 }
 
 const QStringList& SoundPlayer::gameCues() {

@@ -9,8 +9,6 @@
 
 #include <memory>
 
-class QSoundEffect;
-
 // Where the sounds go: the speakers, or a recording in tests.
 class SoundSink {
 public:
@@ -21,18 +19,30 @@ public:
     virtual void stop() = 0;
 };
 
-// Plays through QSoundEffect. A machine without an audio output plays
-// nothing and says nothing; the effect is made on the first sound, so a
-// program that never sounds never opens the audio system.
+// Plays through the speakers. The audio system and its many libraries live
+// in a module of their own (sound/speakers/), loaded with the first sound:
+// the program's start does not wait for them, and a program that never
+// sounds never loads them. Without the module or an audio output it plays
+// nothing and says nothing.
 class EffectSoundSink : public SoundSink {
 public:
+    // The module's file name, and its folder beside the program or, where
+    // the program is installed, in <prefix>/lib/kelvoa.
+    static constexpr auto ModuleName = "libkelvoa-speakers.so";
+    static constexpr auto InstalledFolder = "../lib/kelvoa";
+    // The function the module exports: a new sink, owned by the caller.
+    static constexpr auto Factory = "kelvoa_make_speakers";
+
     EffectSoundSink();
     ~EffectSoundSink() override;
     void play(const QString& resourcePath) override;
     void stop() override;
+    // The module was found and made the speakers' sink.
+    bool loaded() const { return speakers_ != nullptr; }
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    bool tried_ = false;
+    std::unique_ptr<SoundSink> speakers_;
 };
 
 class SoundPlayer {
