@@ -27,9 +27,9 @@ public:
 class EffectSoundSink : public SoundSink {
 public:
     // The module's file name, and its folder beside the program or, where
-    // the program is installed, in <prefix>/lib/kelvoa.
+    // the program is installed (in <prefix>/games), in <prefix>/lib/games/kelvoa.
     static constexpr auto ModuleName = "libkelvoa-speakers.so";
-    static constexpr auto InstalledFolder = "../lib/kelvoa";
+    static constexpr auto InstalledFolder = "../lib/games/kelvoa";
     // The function the module exports: a new sink, owned by the caller.
     static constexpr auto Factory = "kelvoa_make_speakers";
 

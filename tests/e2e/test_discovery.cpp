@@ -9,14 +9,11 @@
 
 #include "catalogue.h"
 #include "discovery.h"
+#include "port_watch.h"
 #include "raw_client.h"
 #include "udp_asker.h"
 
 namespace {
-bool portTaken(quint16 port) {
-    QTcpServer probe;
-    return !probe.listen(QHostAddress::Any, port);
-}
 
 using Asker = UdpAsker;
 } // namespace
@@ -37,7 +34,7 @@ private:
 
 void TestDiscoveryE2E::init() {
     // These tests own the game's fixed ports for their run.
-    if (portTaken(wire::GamePort))
+    if (listeningOn(wire::GamePort))
         QFAIL("port 7772 is in use by another program; close it and run again");
     QUdpSocket udp;
     if (!udp.bind(QHostAddress::AnyIPv4, discovery::Port))
@@ -54,7 +51,7 @@ void TestDiscoveryE2E::cleanup() {
         program.kill();
         program.waitForFinished(5000);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!portTaken(wire::GamePort), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!listeningOn(wire::GamePort), 10000);
 }
 
 void TestDiscoveryE2E::launch(const QStringList& args) {

@@ -14,6 +14,7 @@
 
 #include "catalogue.h"
 #include "framing.h"
+#include "port_watch.h"
 #include "raw_client.h"
 
 using Messages = QList<QByteArray>;
@@ -82,7 +83,7 @@ void TestHosting::greetingRelayCapacityDeparture() {
         return c;
     };
     // Wait until the program listens and its own client has taken slot 1.
-    QTRY_VERIFY_WITH_TIMEOUT(!QTcpServer().listen(QHostAddress::Any, wire::GamePort), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(listeningOn(wire::GamePort), 10000);
     QTest::qWait(500);
     RawClient* bob = join("Bob", 2);
     QVERIFY(bob);
@@ -255,7 +256,7 @@ void TestHosting::privateHostOverIPv6RefusesWithoutInvite() {
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(KELVOA_BINARY), {"Alice", "127.0.0.1", "true"});
     QVERIFY(program.waitForStarted(5000));
-    QTRY_VERIFY_WITH_TIMEOUT(!QTcpServer().listen(QHostAddress::Any, wire::GamePort), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(listeningOn(wire::GamePort), 10000);
     QTest::qWait(500);
     QTcpSocket eve;
     eve.connectToHost(QHostAddress::LocalHostIPv6, wire::GamePort);

@@ -10,7 +10,9 @@
 
 #include "catalogue.h"
 #include "raw_client.h"
+#include "port_watch.h"
 #include "raw_host.h"
+#include "sound_player.h"
 #include "tally_file.h"
 #include "tally_grid.h"
 
@@ -28,10 +30,6 @@ struct LobbyProbe {
     }
 };
 
-bool portTaken(quint16 port) {
-    QTcpServer probe;
-    return !probe.listen(QHostAddress::Any, port);
-}
 } // namespace
 
 class TestStartup : public QObject {
@@ -71,7 +69,7 @@ void TestStartup::cleanup() {
         program.kill();
         program.waitForFinished(5000);
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!portTaken(wire::GamePort), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!listeningOn(wire::GamePort), 10000);
 }
 
 void TestStartup::launch(const QStringList& args) {
@@ -84,7 +82,7 @@ void TestStartup::hostingListensAndOpensLobbyConnection() {
     QVERIFY(lobby.listen());
     launch({"Alice", "remote.invalid", "true", "ignored-fourth"});
     // Its own client took connection 1, so the next one is 2.
-    QTRY_VERIFY_WITH_TIMEOUT(portTaken(wire::GamePort), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(listeningOn(wire::GamePort), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(lobby.connections, 1, 10000);
     QTcpSocket raw;
     raw.connectToHost(QHostAddress::LocalHost, wire::GamePort);
@@ -100,7 +98,7 @@ void TestStartup::soloListensWithoutLobbyConnection() {
     LobbyProbe lobby;
     QVERIFY(lobby.listen());
     launch({});
-    QTRY_VERIFY_WITH_TIMEOUT(portTaken(wire::GamePort), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(listeningOn(wire::GamePort), 10000);
     RawClient raw;
     QTRY_VERIFY_WITH_TIMEOUT(raw.connectTo(wire::GamePort), 10000);
     QCOMPARE(raw.waitForPrefix("CMD_sendlogininfo"), QByteArray("CMD_sendlogininfo+2"));
@@ -195,6 +193,9 @@ void TestStartup::installedCopyKeepsFilesPerUser() {
     QCOMPARE(install.exitCode(), 0);
     const QString bin = QDir(prefix.path()).filePath("games");
     QVERIFY(QFile::exists(prefix.path() + "/share/applications/io.kelvoa.Kelvoa.desktop"));
+    // The speakers' module lies where the installed program looks for it.
+    QVERIFY(QFile::exists(bin + '/' + EffectSoundSink::InstalledFolder + '/' +
+                          EffectSoundSink::ModuleName));
 
     QProcessEnvironment env = program.processEnvironment();
     env.remove("KELVOA_CONFIG_DIR");
