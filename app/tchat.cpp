@@ -250,21 +250,14 @@ void Tchat::buildTable() {
     // A dark walnut surround, so the board and the chat sit on one table.
     board::setWalnutBackground(central);
 
-    // The game's name above the turn log.
-    logo = new QLabel(QStringLiteral("KELVOA"), panel_board);
+    // The game's name above the turn log, drawn beforehand: the first frame
+    // needs no second typeface for it.
+    logo = new QLabel(panel_board);
     logo->setObjectName(QStringLiteral("logo"));
     logo->setGeometry(8, 2, 318, 36);
     logo->setAlignment(Qt::AlignCenter);
-    QFont lf(QStringLiteral("DejaVu Serif"));
-    lf.setPixelSize(28);
-    lf.setBold(true);
-    lf.setLetterSpacing(QFont::AbsoluteSpacing, 6);
-    logo->setFont(lf);
-    // A palette, not a style sheet: the first style sheet costs the first
-    // frame a few milliseconds.
-    QPalette gold = logo->palette();
-    gold.setColor(QPalette::WindowText, QColor(222, 184, 102));
-    logo->setPalette(gold);
+    logo->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    logo->setAccessibleName(QStringLiteral("KELVOA"));
     // The logo leads to the maker's page, through the about window's link.
     logo->setCursor(Qt::PointingHandCursor);
     logo->installEventFilter(this);

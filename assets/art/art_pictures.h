@@ -13,5 +13,6 @@ QImage turnMarker();                                  // 12 x 12
 QImage watchEyes();                                   // 24 x 10
 QImage pictureButton(const QString& text, int width); // width x 26
 QImage routeButton(int seat);                         // 33 x 26
+QImage logo();                                        // 318 x 36, the game's name in gold
 
 } // namespace art

@@ -101,6 +101,22 @@ QImage pictureButton(const QString& text, int width) {
     return image;
 }
 
+QImage logo() {
+    // Drawn once here rather than set in the window at start: the first frame
+    // then needs no second typeface.
+    QImage image = transparent(318, 36);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(28);
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 6);
+    p.setFont(font);
+    p.setPen(QColor(222, 184, 102));
+    p.drawText(QRectF(0, 0, 318, 36), Qt::AlignCenter, QStringLiteral("KELVOA"));
+    return image;
+}
+
 QImage routeButton(int seat) {
     QImage image = transparent(33, 26);
     paintPlaque(image, QRectF(0, 0, 33, 26), 5);

@@ -35,5 +35,6 @@ int main(int argc, char** argv) {
     save(art::pictureButton(QStringLiteral("Start Game"), 117), QStringLiteral("button_start.png"));
     save(art::routeButton(1), QStringLiteral("route1.png"));
     save(art::routeButton(2), QStringLiteral("route2.png"));
+    save(art::logo(), QStringLiteral("logo.png"));
     return ok ? 0 : 1;
 }
