@@ -364,7 +364,9 @@ void JoinGameDialog::showGames() {
         QString game = g.running ? QStringLiteral("running") : QStringLiteral("waiting");
         if (g.version != QLatin1String(wire::Version))
             game += QStringLiteral(" (version %1)").arg(g.version);
-        gameList->setItem(r, ColName, cell(g.name));
+        // A private game says nothing of itself but that it is here.
+        gameList->setItem(r, ColName,
+                          cell(g.name.isEmpty() ? QStringLiteral("(a private game)") : g.name));
         gameList->setItem(
             r, ColAddress,
             cell(g.thisComputer ? g.address + QStringLiteral(" (this computer)") : g.address));
