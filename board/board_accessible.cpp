@@ -272,7 +272,12 @@ void BoardReader::nameStatic() {
 Reader BoardReader::reading() const {
     Reader r;
     r.model = model_;
-    r.names = {view_.seatname(1), view_.seatname(2)};
+    for (int seat = 1; seat <= SeatCount; ++seat) {
+        // An empty seat shows "<Waiting>", which is no name to read out.
+        const QString shown = view_.seatname(seat);
+        r.names[static_cast<unsigned>(seat - 1)] =
+            shown == BoardView::Waiting ? tr("Player %1").arg(seat) : shown;
+    }
     if (!link_) return r;
     // The reader plays the seat whose chips answer to their connection
     // number (seat 1's chips answer to 3 while handed over).

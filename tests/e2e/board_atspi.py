@@ -178,7 +178,7 @@ def main():
         assert before[1][3] == "Square 8, rosette, empty", before[1][3]
         assert before[0][4] == "No square" and before[2][4] == "No square"
         assert before[2][5] == "Square 11, empty", before[2][5]  # where the routes cross
-        assert before[2][3].endswith("'s square 1, empty"), before[2][3]
+        assert before[2][3] == "Player 2's square 1, empty", before[2][3]  # a seat not taken yet
 
         press(start)
         turn = wait_for("a turn said", lambda: next(
@@ -188,45 +188,59 @@ def main():
         roll = find(pyatspi, app, pyatspi.ROLE_PUSH_BUTTON, "Roll Dice")
         dice = find(pyatspi, app, pyatspi.ROLE_LABEL, startswith="Dice:")
         assert roll is not None and dice is not None
-        # Throw until a 1 brings a chip out: the board then says which may move.
-        end = time.time() + 120
-        throws = 0
-        while time.time() < end:
+        def throw():
+            """Waits for the own turn, throws, and returns what was said and the points."""
             wait_for("the own turn", lambda: roll.getState().contains(pyatspi.STATE_SHOWING), 60)
-            show("Board before the throw:", read_board(board))
             count = len(heard.said)
             press(roll)
-            throws += 1
-            thrown = wait_for("the throw said", lambda: next(
+            said = wait_for("the throw said", lambda: next(
                 (s for s in heard.said[count:] if "You rolled a nil" in s or "Choose a chip" in s),
                 None))
-            print("Said after throw %d: %s | dice read: %s" % (throws, thrown, dice.name))
-            assert dice.name.startswith("Dice: ") and "point" in dice.name, dice.name
-            if "move 1 space" not in thrown:
-                continue
-            assert dice.name == "Dice: 1 point", dice.name
-            pile = find(pyatspi, app, pyatspi.ROLE_LABEL, startswith="Your start pile:")
-            assert pile is not None and "may move to square 1" in pile.name, pile and pile.name
-            after = read_board(board)
-            show("Board after the throw:", after)
-            print("Start pile:", pile.name)
-            chip = wait_for("a chip that may move", lambda: find(
-                pyatspi, app, pyatspi.ROLE_PUSH_BUTTON, startswith="Your chip 1,"))
-            assert "may move to square 1" in chip.name, chip.name
-            count = len(heard.said)
-            press(chip)
-            moved = wait_for("the move said", lambda: next(
-                (s for s in heard.said[count:] if "You brought a chip out" in s), None))
-            print("Said after the move:", moved)
-            entered = wait_for("square 1 holding the chip",
-                               lambda: read_board(board)[0][3].startswith("Square 1, your chip 1"))
-            show("Board after the move:", read_board(board))
-            assert heard.inserted, "the turn log never reported its lines"
-            print("Turn log text events: %d, notifications: %d" % (len(heard.inserted),
-                                                                   len(heard.said)))
-            assert entered
-            return 0
-        raise AssertionError("no throw of 1 in %d throws" % throws)
+            points = 0 if "nil" in said else int(said.split("move ")[1].split(" ")[0])
+            expected = "Dice: 1 point" if points == 1 else "Dice: %d points" % points
+            wait_for("the dice read " + expected, lambda: dice.name == expected)
+            return said, points
+
+        # Throw until a 1 brings a chip out: the start pile then says it may.
+        end = time.time() + 120
+        while True:
+            assert time.time() < end, "no throw of 1 brought a chip out"
+            show("Board before the throw:", read_board(board))
+            said, points = throw()
+            print("Said after the throw: %s | %s" % (said, dice.name))
+            if points == 1:
+                break
+        pile = find(pyatspi, app, pyatspi.ROLE_LABEL, startswith="Your start pile:")
+        assert pile is not None and pile.name == "Your start pile: 7 chips, may move to square 1", \
+            pile and pile.name
+        print("Start pile:", pile.name)
+        chip = find(pyatspi, app, pyatspi.ROLE_PUSH_BUTTON, startswith="Your chip 1,")
+        assert chip.name == "Your chip 1, in the start pile, may move to square 1", chip.name
+        count = len(heard.said)
+        press(chip)
+        moved = wait_for("the move said", lambda: next(
+            (s for s in heard.said[count:] if "You brought a chip out" in s), None))
+        print("Said after the move:", moved)
+        wait_for("square 1 holding the chip",
+                 lambda: read_board(board)[0][3] == "Square 1, your chip 1")
+        assert chip.name == "Your chip 1, on square 1", chip.name
+        show("Board after the move:", read_board(board))
+
+        # The chip out earned another throw: now its square says where it may go.
+        while True:
+            assert time.time() < end, "no throw moved the chip on"
+            said, points = throw()
+            print("Said after the throw: %s | %s" % (said, dice.name))
+            if points:
+                break
+        target = "Square 1, your chip 1, may move to square %d" % (1 + points)
+        wait_for(target, lambda: read_board(board)[0][3] == target)
+        show("Board after the throw:", read_board(board))
+        assert heard.inserted, "the turn log never reported its lines"
+        print("Turn log text events: %d, notifications said:" % len(heard.inserted))
+        for line in heard.said:
+            print("  " + line)
+        return 0
     finally:
         if program is not None:
             program.terminate()
