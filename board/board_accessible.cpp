@@ -216,6 +216,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     setGeometry(0, 0, 1, 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+    // It appears with its first line: an empty notification is no news.
+    hide();
     gather_.setSingleShot(true);
     gather_.setInterval(GatherMs);
     connect(&gather_, &QTimer::timeout, this, &Announcer::sayGathered);
@@ -233,7 +235,9 @@ void Announcer::sayGathered() {
     setAccessibleName(said_);
     // The notification "appears" with each line: that is what screen readers
     // speak from a window whose focus is elsewhere.
-    if (QAccessible::isActive()) {
+    if (isHidden()) {
+        show(); // Qt tells of the first appearance itself
+    } else if (QAccessible::isActive()) {
         QAccessibleEvent shown(this, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
