@@ -11,7 +11,7 @@ void Tchat::buildAccess() {
     button_smilies->setAccessibleName(tr("Smileys"));
     b_phrase10->setAccessibleName(tr("Chatter sounds"));
     panel_board->setAccessibleName(tr("Game table"));
-    view->reader->attach(turnflow->model(), *link_);
+    view->reader->attach(turnflow->model(), link_.get());
 }
 
 void Tchat::refreshAccess() {

@@ -252,14 +252,16 @@ BoardReader::BoardReader(BoardView& view) : QObject(view.FlatPanel1), view_(view
         piles_[static_cast<unsigned>(i)] = namedPlace(view.FlatPanel1, PileRects[i], pileNames[i]);
     dice_ = namedPlace(view.FlatPanel1, DiceRect, "label_dice");
     announcer_ = new Announcer(view.memo_turn->parentWidget());
-    connect(view.memo_turn, &TurnLog::lineAdded, announcer_, &Announcer::announce);
+    connect(view.memo_turn, &TurnLog::lineAdded, announcer_, [this](const QString& line) {
+        if (link_) announcer_->announce(line);
+    });
     nameStatic();
     refresh();
 }
 
-void BoardReader::attach(const BoardModel& model, const ClientLink& link) {
+void BoardReader::attach(const BoardModel& model, const ClientLink* link) {
     model_ = &model;
-    link_ = &link;
+    link_ = link;
     refresh();
 }
 

@@ -44,8 +44,10 @@ class BoardReader : public QObject {
     Q_OBJECT
 public:
     explicit BoardReader(BoardView& view);
-    // From here on the texts follow this board and this connection.
-    void attach(const BoardModel& model, const ClientLink& link);
+    // From here on the texts follow this board, read from the seat that
+    // 'link' plays. Without a link (a record being viewed) it is read as a
+    // watcher reads it, and the turn log is not announced: it is no news.
+    void attach(const BoardModel& model, const ClientLink* link = nullptr);
     // Reads the board again; every text that changed is set and announced
     // as a change to screen readers. Cheap when nothing changed.
     void refresh();
