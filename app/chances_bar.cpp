@@ -23,6 +23,7 @@ ChancesBar::ChancesBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chances"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setToolTip(QStringLiteral("Chance to win, as the computer sees it"));
+    setAccessibleName(tr("Chances to win: no game"));
 }
 
 void ChancesBar::setChance(double seat1) {

@@ -273,6 +273,9 @@ void BoardReader::nameStatic() {
     view_.label_playername2->setAccessibleDescription(tr("Player 2, orange chips, bottom row"));
     view_.label_error->setAccessibleDescription(tr("Move refused"));
     view_.FlatPanel1->setAccessibleName(tr("Board panel"));
+    view_.image_path1->setAccessibleName(tr("Route of seat 1, green arrows"));
+    view_.image_path2->setAccessibleName(tr("Route of seat 2, orange arrows"));
+    view_.panel_winner->setAccessibleName(tr("Game over"));
 }
 
 Reader BoardReader::reading() const {
@@ -324,10 +327,12 @@ void BoardReader::refresh() {
         setName(pile(seat, false), BoardSpeech::pile(r, seat, false));
         setName(pile(seat, true), BoardSpeech::pile(r, seat, true));
         const QString& name = r.names[static_cast<unsigned>(seat - 1)];
-        setName(view_.image_eyes(seat), tr("%1 is just watching").arg(name));
-        if (QLabel* status = view_.label_status(seat);
-            status->accessibleDescription() != tr("%1's status").arg(name))
-            status->setAccessibleDescription(tr("%1's status").arg(name));
+        const bool own = r.own == seat;
+        setName(view_.image_eyes(seat),
+                own ? tr("You are just watching") : tr("%1 is just watching").arg(name));
+        const QString status = own ? tr("Your status") : tr("%1's status").arg(name);
+        if (view_.label_status(seat)->accessibleDescription() != status)
+            view_.label_status(seat)->setAccessibleDescription(status);
     }
     const std::array<int, 4> values = view_.shownDice();
     setName(dice_, BoardSpeech::dice(values));

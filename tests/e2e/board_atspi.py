@@ -40,7 +40,16 @@ def start_display():
     if not number.strip():
         xvfb.kill()
         raise SystemExit("Xvfb did not start")
-    os.environ["DISPLAY"] = ":" + number.decode().strip()
+    display = number.decode().strip()
+    # Ready once its socket is there; another server's leftovers must not fool us.
+    socket = "/tmp/.X11-unix/X" + display
+    for _ in range(100):
+        if os.path.exists(socket) or xvfb.poll() is not None:
+            break
+        time.sleep(0.05)
+    if xvfb.poll() is not None or not os.path.exists(socket):
+        raise SystemExit("Xvfb on :%s did not come up" % display)
+    os.environ["DISPLAY"] = ":" + display
     return xvfb
 
 
@@ -161,8 +170,10 @@ def main():
         program = subprocess.Popen([binary], env=env)
 
         desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for("the program on the bus", lambda: next(
-            (a for a in desktop if a is not None and a.name == "Kelvoa"), None), 30)
+        def on_bus():
+            assert program.poll() is None, "the program ended with %s" % program.returncode
+            return next((a for a in desktop if a is not None and a.name == "Kelvoa"), None)
+        app = wait_for("the program on the bus", on_bus, 30)
         start = wait_for("Start Game", lambda: find(pyatspi, app, pyatspi.ROLE_PUSH_BUTTON,
                                                        "Start Game"), 30)
         board = find(pyatspi, app, pyatspi.ROLE_TABLE, "Board")
