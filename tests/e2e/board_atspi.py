@@ -153,9 +153,9 @@ def main():
         os.environ["KELVOA_ATSPI_SESSION"] = "1"
         os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
     xvfb = start_display()
-    bus = start_accessibility_bus()
-    program = None
+    bus = program = None
     try:
+        bus = start_accessibility_bus()
         import gi
         gi.require_version("Atspi", "2.0")
         import pyatspi
@@ -259,7 +259,8 @@ def main():
                 program.wait(10)
             except subprocess.TimeoutExpired:
                 program.kill()
-        bus.terminate()
+        if bus is not None:
+            bus.terminate()
         xvfb.terminate()
 
 
