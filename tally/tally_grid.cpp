@@ -2,6 +2,8 @@
 
 #include "codepage.h"
 
+#include <limits>
+
 namespace {
 const QString Zero = QStringLiteral("0");
 constexpr int TotalGames = 1, OwnWins = 2;
@@ -26,8 +28,10 @@ int TallyGrid::addit(int col, int row) {
     bool ok = false;
     int value = cell(col, row).toInt(&ok);
     if (!ok) value = 0;
-    setCell(col, row, QString::number(value + 1));
-    return value + 1;
+    // A count at the top of the range (only a damaged file holds one) stays there.
+    if (value < std::numeric_limits<int>::max()) ++value;
+    setCell(col, row, QString::number(value));
+    return value;
 }
 
 void TallyGrid::addRow(const QString& name) {

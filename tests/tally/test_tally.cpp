@@ -125,9 +125,12 @@ void TestTally::damagedCountsAreZero() {
     t.startTallying("Ann");
     t.grid.setCell(1, 1, "");
     t.grid.setCell(5, 1, "abc");
+    // A count at the top of an int stays there rather than overflowing.
+    t.grid.setCell(3, 1, "2147483647");
     t.addgame("addtomine", {"Ann"});
     QCOMPARE(t.grid.cell(1, 1), QStringLiteral("1"));
     QCOMPARE(t.grid.cell(5, 1), QStringLiteral("1"));
+    QCOMPARE(t.grid.cell(3, 1), QStringLiteral("2147483647"));
 }
 
 void TestTally::fileRoundTripStartsANewSession() {
