@@ -69,15 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         b->replace(Header - 4, 4, QByteArray(4, '\0'));
     if (written != read) std::abort();
 
-    // The levels play from it: every chance they answer is a chance.
-    rules::Position pos;
-    for (int seat = 1; seat <= rules::SeatCount; ++seat)
-        for (int chip = 0; chip < rules::ChipCount; ++chip)
-            pos.of(seat)[unsigned(chip)] = chip < 6 ? rules::Home : std::uint8_t(size % 15);
-    for (int points = 0; points <= rules::MaxPoints; ++points) {
-        const double c = levels::chance(pos, 1, 1 + int(size % 2), points, table.get());
-        if (!(c >= 0 && c <= 1)) std::abort();
-        (void)levels::choose(levels::Level::Expert, pos, 1, points, table.get());
+    // The levels play from it where it covers the game: every chance they
+    // answer is a chance.
+    const std::uint64_t count = table->layout().size();
+    for (std::uint64_t i = 0; i < 4 && count > 0; ++i) {
+        const rules::Position pos = table->layout().position((size * 7919 + i * 104729) % count);
+        for (int points = 1; points <= rules::MaxPoints; ++points) {
+            const double c = levels::chance(pos, 1, 1, points, table.get());
+            if (!(c >= 0 && c <= 1)) std::abort();
+            (void)levels::choose(levels::Level::Expert, pos, 1, points, table.get());
+        }
     }
     return 0;
 }
