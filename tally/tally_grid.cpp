@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -94,6 +95,9 @@ TallyGrid TallyGrid::fromText(const QByteArray& text, QString* error) {
     for (int c = 0; c < cols; ++c)
         for (int r = 0; r < rows; ++r) {
             if (at >= lines.size()) {
+                // Rows the text never reached (not even their names) are not
+                // kept: a short file cannot promise 100 000 opponents.
+                if (c == 0) g.rows_.resize(static_cast<std::size_t>(std::max(1, r)));
                 fail(QStringLiteral("Read beyond end of file"));
                 return g;
             }
