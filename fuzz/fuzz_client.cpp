@@ -54,12 +54,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes =
         QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)) + '\xff';
     for (qsizetype at = 0; at < bytes.size(); at += Piece) {
-        // Too much without an end of message closes the line: the rest of
-        // this input would never arrive.
+        // Too much without an end of message, or more queued than the bound,
+        // closes the line: the rest of this input would never arrive.
         if (!window->receive(bytes.mid(at, Piece))) break;
+        // However fast a host sends, the queue is bounded.
+        if (window->queued() > std::size_t(Tchat::MaxQueuedMessages)) std::abort();
         window->Timer1Timer();
     }
-    for (int guard = 0; window->queued() > 0 && guard < 4096; ++guard)
+    // An input that starts with 0xFF is a flood: its bytes again and again,
+    // faster than any tick, until the window refuses more (as its socket
+    // then closes) or 20 000 pieces have come. The queue stays bounded.
+    if (size > 1 && data[0] == 0xFF) {
+        for (int n = 0; n < 20000 && window->receive(bytes.mid(1)); ++n) {
+        }
+        if (window->queued() > std::size_t(Tchat::MaxQueuedMessages)) std::abort();
+    }
+    for (int guard = 0; window->queued() > 0 && guard < 8192; ++guard)
         window->Timer1Timer();
     // What the handlers posted is delivered, as the event loop would between
     // two of the timer's ticks.
