@@ -131,7 +131,6 @@ ReviewPanel::ReviewPanel(BoardView& view, QWidget* parent) : QWidget(parent) {
         pal.setColor(QPalette::WindowText, Beige);
         l->setPalette(pal);
     }
-    poll_.setInterval(40);
     connect(&poll_, &QTimer::timeout, this, &ReviewPanel::poll);
     clear();
 }
@@ -176,7 +175,7 @@ void ReviewPanel::start(const RecordedGame& game, int seat) {
                                          [&job](int done, int) { job->done = done; });
         job->finished = true;
     });
-    poll_.start();
+    poll_.start(pollMs);
 }
 
 void ReviewPanel::poll() {
@@ -257,7 +256,8 @@ void ReviewPanel::showStep(int step) {
     const QString who = game_.names[std::size_t(t.seat - 1)].toHtmlEscaped();
     const review::Rating* r = ratingFor(step);
     if (!r) {
-        label_move->setText(tr("Turn %1: %2 threw %3 and could not move.").arg(step).arg(who).arg(t.points));
+        label_move->setText(
+            tr("Turn %1: %2 threw %3 and could not move.").arg(step).arg(who).arg(t.points));
         return;
     }
     static const std::array<const char*, 4> Colour{"#9be39b", "#f0d060", "#f09a40", "#ff6050"};

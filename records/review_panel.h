@@ -51,6 +51,10 @@ public:
     const review::Rating* ratingFor(int step) const;
     void showStep(int step);
 
+    // How often the window looks whether the worker is done; the fuzzer,
+    // which reviews thousands of games, looks at every turn of the loop.
+    int pollMs = 40;
+
     // Texts for the player.
     static QString markText(review::Mark mark);
     static QString moveText(int from, int to);
