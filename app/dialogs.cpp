@@ -1,7 +1,9 @@
 #include "dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 const QString RecordFilter = QStringLiteral("Game records (*.txt);;All files (*)");
@@ -13,6 +15,18 @@ QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QSt
 
 QString Dialogs::openFileName(QWidget* parent, const QString& caption) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), RecordFilter);
+}
+
+int Dialogs::choose(QWidget* parent, const QString& text, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvoa"), text, QMessageBox::NoButton,
+                    parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& a : answers)
+        buttons << box.addButton(a, QMessageBox::ActionRole);
+    if (!buttons.isEmpty()) box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype i = buttons.indexOf(box.clickedButton());
+    return int(i < 0 ? answers.size() - 1 : i);
 }
 
 void MessageBoxDialogs::message(QWidget* parent, const QString& text) {

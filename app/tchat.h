@@ -162,6 +162,7 @@ public:
     QAction* Strong1;
     QAction* Perfect1;
     QAction* ShowChances1;
+    QAction* Tutor1;
     QAction* TextColor1;
     QAction* TextSize[4];
     QAction* ScrollChatOff1;
@@ -182,7 +183,7 @@ public:
     // ---- coming back after a dropped line (tchat_reconnect.cpp) ----
     // How long the client tries by itself before it asks; tests shorten it.
     int reconnectForMs = 3 * 60 * 1000;
-    bool kicked = false;     // the host removed us: we do not come back
+    bool kicked = false; // the host removed us: we do not come back
     QFrame* reconnectbar = nullptr;
     QLabel* label_reconnect = nullptr;
     QPushButton* button_reconnect = nullptr;
@@ -244,6 +245,8 @@ public:
     void addgame(const QString& winner);
     QStringList gamesForTally;
     void messagebox(const QString& text) { dialogs_->message(this, text); }
+    // The tutor: true when the move may go; asks first about a poor one.
+    bool tutorAllows(int seat, int chip, int points);
     // Sends one message text (the terminator is added here).
     void send(const QByteArray& text);
 
@@ -387,7 +390,7 @@ private:
     void kickedMessage(const QString& rest);
     void seatheldMessage(const QString& rest);
     void seatbackMessage(const QString& rest);
-    QByteArray seatkey_;  // from the host, for this connection; never shown or stored
+    QByteArray seatkey_;   // from the host, for this connection; never shown or stored
     QByteArray rejoinkey_; // the key being presented while reconnecting
     bool reconnecting_ = false;
     QTimer reconnectTimer_;
