@@ -57,9 +57,9 @@ struct Rating {
 // A throw's luck, in percentage points of the mover's winning chance: the
 // chance after the best move with the points thrown, less the average of
 // that over the five sums fair dice give. Exact where the table covers the
-// position. From this many points a throw counts as very lucky or unlucky
-// (about what a capture or a lost tempo in a close race is worth).
-inline constexpr double VeryLuckyFrom = 12.0;
+// position. From this many points a throw counts as very lucky or unlucky,
+// as a move counts as a blunder from as many lost.
+inline constexpr double VeryLuckyFrom = 8.0;
 double luck(const rules::Position& before, int seat, int points, const solver::Table* table);
 
 struct SeatSummary {

@@ -108,8 +108,8 @@ ReviewPanel::ReviewPanel(BoardView& view, QWidget* parent) : QWidget(parent) {
     label_move->setObjectName(QStringLiteral("label_move"));
     label_move->setWordWrap(true);
     label_move->setTextFormat(Qt::RichText);
-    label_move->setFont(boardFont(13, false));
-    label_move->setMinimumHeight(54);
+    label_move->setFont(boardFont(12, false));
+    label_move->setMinimumHeight(64);
     label_move->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
@@ -119,7 +119,7 @@ ReviewPanel::ReviewPanel(BoardView& view, QWidget* parent) : QWidget(parent) {
         l = new QLabel(this);
         l->setObjectName(QStringLiteral("label_summary%1").arg(seat));
         l->setTextFormat(Qt::RichText);
-        l->setFont(boardFont(12, false));
+        l->setFont(boardFont(11, false));
         l->setWordWrap(true);
         side->addWidget(l);
     }
@@ -127,7 +127,7 @@ ReviewPanel::ReviewPanel(BoardView& view, QWidget* parent) : QWidget(parent) {
     label_moments->setObjectName(QStringLiteral("label_moments"));
     label_moments->setTextFormat(Qt::RichText);
     label_moments->setWordWrap(true);
-    label_moments->setFont(boardFont(12, false));
+    label_moments->setFont(boardFont(11, false));
     connect(label_moments, &QLabel::linkActivated, this,
             [this](const QString& link) { emit stepClicked(link.toInt()); });
     side->addWidget(label_moments);
@@ -135,14 +135,14 @@ ReviewPanel::ReviewPanel(BoardView& view, QWidget* parent) : QWidget(parent) {
     label_dice->setObjectName(QStringLiteral("label_dice"));
     label_dice->setTextFormat(Qt::RichText);
     label_dice->setWordWrap(true);
-    label_dice->setFont(boardFont(11, false));
+    label_dice->setFont(boardFont(10, false));
     side->addWidget(label_dice);
     side->addStretch(1);
     side->addWidget(progress);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(chart, 3);
-    row->addLayout(side, 2);
+    row->addWidget(chart, 1);
+    row->addLayout(side, 1);
     for (QLabel* l : {label_move, label_summary[0], label_summary[1], label_moments, label_dice}) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Beige);
@@ -276,14 +276,13 @@ void ReviewPanel::showMoments() {
         const double loss = r ? r->loss() : 0;
         const double swing = luck - loss;
         const QString who = game_.names[std::size_t(mover - 1)].toHtmlEscaped();
-        const QString what =
-            std::abs(luck) >= loss ? tr("%1's dice").arg(who) : tr("%1's move").arg(who);
-        parts << tr("<a href=\"%1\" style=\"color:#ffd66e\">turn %1</a> %2 %3")
+        const QString what = std::abs(luck) >= loss ? tr("the dice") : tr("the move");
+        parts << tr("<a href=\"%1\" style=\"color:#ffd66e\">turn %1</a>: %2, %3 for %4")
                      .arg(turn + 1)
-                     .arg(what, signedPoints(swing));
+                     .arg(what, signedPoints(swing), who);
     }
-    label_moments->setText(parts.isEmpty() ? QString()
-                                           : tr("Key moments: %1").arg(parts.join(tr(", "))));
+    label_moments->setText(
+        parts.isEmpty() ? QString() : tr("<b>Key moments</b>: %1").arg(parts.join(tr("; "))));
 }
 
 void ReviewPanel::showDice() {

@@ -192,7 +192,8 @@ QString Tdicestats::fairness(const board::DiceStats& kept, int games) {
     const int n = kept.total(0);
     if (n == 0) return tr("Are the dice fair? No kept games yet to tell.");
     const double p = kept.pValue(0);
-    const QString over = tr("%n kept game(s)", nullptr, games) + tr(", %n throw(s)", nullptr, n);
+    const QString over = (games == 1 ? tr("1 kept game") : tr("%1 kept games").arg(games)) +
+                         (n == 1 ? tr(" and 1 throw") : tr(" and %1 throws").arg(n));
     const QString odds = QString::number(100.0 * p, 'f', p < 0.1 ? 1 : 0);
     const QString test = QString::number(p, 'f', p < 0.01 ? 4 : 3);
     if (p >= 0.05)
