@@ -52,8 +52,8 @@ void Tchat::buildComfort() {
     // Under the game-over line, over the turn log: the way to the review.
     label_review = new QLabel(view->panel_winner->parentWidget());
     label_review->setObjectName(QStringLiteral("label_review"));
-    label_review->setGeometry(view->panel_winner->x() + 77, view->panel_winner->geometry().bottom() + 4,
-                              160, 24);
+    label_review->setGeometry(view->panel_winner->x() + 77,
+                              view->panel_winner->geometry().bottom() + 4, 160, 24);
     label_review->setAlignment(Qt::AlignCenter);
     label_review->setFont(board::boardFont(13));
     label_review->setTextFormat(Qt::RichText);
@@ -221,8 +221,9 @@ void Tchat::openGameRecord() {
 void Tchat::reviewGame(const QString& path) {
     board::Trecordviewer* viewer = recordViewer();
     const QStringList kept = board::keptGames(gamesFolder());
-    const QString file = !path.isEmpty() ? path : !lastKeptGame.isEmpty() ? lastKeptGame
-                                                  : kept.value(0);
+    const QString file = !path.isEmpty()           ? path
+                         : !lastKeptGame.isEmpty() ? lastKeptGame
+                                                   : kept.value(0);
     if (file.isEmpty()) {
         messagebox(QStringLiteral("No game has been kept yet: a game is kept when it ends."));
         return;
@@ -236,5 +237,8 @@ void Tchat::reviewGame(const QString& path) {
 void Tchat::showDiceStatistics() {
     if (!dicestatswindow) dicestatswindow = new Tdicestats(dicestats, this);
     dicestatswindow->setNames(view->seatname(1), view->seatname(2));
+    int games = 0;
+    const board::DiceStats kept = board::keptDice(gamesFolder(), &games);
+    dicestatswindow->setKeptDice(kept, games);
     showWindow(dicestatswindow);
 }
