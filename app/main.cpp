@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
         }
         return server->listeningPort();
     };
+    chat.describeHost = [&server] { return discovery::describe(*server); };
     chat.stopHost = [&server, &discovery, &router] {
         if (router) router->close();
         discovery->stop();
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
         };
         spylist->kicking = [&chat](int seat) { chat.kicking(seat); };
         download->exitGame = [&chat] { chat.close(); };
-        download->joinGame = [&chat] { chat.openJoinDialog(); };
+        download->joinGame = [&chat] { chat.openLobby(); };
     };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Logging out, kill and Ctrl+C close the program as File > Exit does, so

@@ -53,6 +53,12 @@ class PortMapper;
 struct Reachability;
 class JoinGameDialog;
 class Tdicestats;
+namespace lobby {
+class LobbyHub;
+}
+namespace discovery {
+struct GameInfo;
+}
 namespace board {
 class HintOverlay;
 class ChipAnimator;
@@ -182,7 +188,7 @@ public:
     // ---- coming back after a dropped line (tchat_reconnect.cpp) ----
     // How long the client tries by itself before it asks; tests shorten it.
     int reconnectForMs = 3 * 60 * 1000;
-    bool kicked = false;     // the host removed us: we do not come back
+    bool kicked = false; // the host removed us: we do not come back
     QFrame* reconnectbar = nullptr;
     QLabel* label_reconnect = nullptr;
     QPushButton* button_reconnect = nullptr;
@@ -337,6 +343,16 @@ public:
     // this copy goes on) when the program could not be started.
     bool restartAs(const QStringList& params);
 
+    // ---- the public lobby (lobby/, glued in tchat_multiplayer.cpp) ----
+    // The hosting copy's game as the host sees it; set by start-up.
+    std::function<discovery::GameInfo()> describeHost;
+    // File > "Public Lobby…", on 'room' when given.
+    void openLobby(const QString& room = QString());
+    // "xmpp:ROOM?join" as the program's only argument.
+    void openLobbyFrom(const QString& uri);
+    lobby::LobbyHub* lobbyHub(); // made on first use
+    QAction* PublicLobby1;
+
 signals:
     void closed();
 
@@ -387,7 +403,7 @@ private:
     void kickedMessage(const QString& rest);
     void seatheldMessage(const QString& rest);
     void seatbackMessage(const QString& rest);
-    QByteArray seatkey_;  // from the host, for this connection; never shown or stored
+    QByteArray seatkey_;   // from the host, for this connection; never shown or stored
     QByteArray rejoinkey_; // the key being presented while reconnecting
     bool reconnecting_ = false;
     QTimer reconnectTimer_;
@@ -424,4 +440,6 @@ private:
     void routerAnswered(const Reachability& r);
     void openRouter(quint16 port);
     QPointer<JoinGameDialog> joinDialog_;
+    lobby::LobbyHub* lobbyhub_ = nullptr;
+    QString lobbyInviteLink() const;
 };

@@ -9,6 +9,7 @@ packages=(
   xvfb xauth
   libminiupnpc-dev libnatpmp-dev qt6-charts-dev libqt6opengl6-dev
   miniupnpd nftables iproute2
+  libstrophe-dev qtkeychain-qt6-dev prosody lua-sec openssl
 )
 
 missing=()
