@@ -102,9 +102,10 @@ void Tlobby::joinClick() {
     // A private game needs the code of an invite its host sent.
     QString code;
     if (g.isPrivate) {
+        // The invite of the person whose presence lists this game.
         QString link;
-        for (auto it = offers_.cbegin(); it != offers_.cend(); ++it)
-            if (it.key() == g.name || g.name.startsWith(it.key())) link = it.value();
+        for (const Person& p : session_.room.people())
+            if (p.game && p.game->jid == g.jid) link = offers_.value(p.nick);
         const auto read = invite::readLink(link);
         if (!read || read->code.isEmpty()) {
             tell(tr("%1's game is private: ask %1 for an invite.").arg(g.name));

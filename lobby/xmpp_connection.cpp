@@ -102,8 +102,9 @@ struct StropheCallbacks {
             self->online_ = true;
             self->boundJid_ = QString::fromUtf8(xmpp_conn_get_bound_jid(conn));
             self->timeout_.stop();
-            for (const char* name : {"presence", "message", "iq"})
-                xmpp_handler_add(conn, stanza, nullptr, name, nullptr, self);
+            // One handler for every stanza: libstrophe keeps a function only
+            // once per connection, whatever name it was added for.
+            xmpp_handler_add(conn, stanza, nullptr, nullptr, nullptr, self);
             // Presence to the server itself: the account is available.
             xmpp_stanza_t* p = xmpp_presence_new(xmpp_conn_get_context(conn));
             xmpp_send(conn, p);
@@ -155,6 +156,8 @@ struct StropheCallbacks {
 
     static int stanza(xmpp_conn_t*, xmpp_stanza_t* s, void* userdata) {
         auto* self = static_cast<XmppConnection*>(userdata);
+        const QByteArray name = xmpp_stanza_get_name(s);
+        if (name != "presence" && name != "message" && name != "iq") return 1;
         char* buf = nullptr;
         size_t len = 0;
         if (xmpp_stanza_to_text(s, &buf, &len) == XMPP_EOK && buf) {
@@ -337,7 +340,7 @@ void XmppConnection::connectNow() {
     raw_ = registering_ || stage_ == Stage::Probe;
     const int rc =
         raw_ ? xmpp_connect_raw(conn_, alt, account.port, &StropheCallbacks::connHandler, this)
-            : xmpp_connect_client(conn_, alt, account.port, &StropheCallbacks::connHandler, this);
+             : xmpp_connect_client(conn_, alt, account.port, &StropheCallbacks::connHandler, this);
     if (rc != XMPP_EOK) {
         fail(Failure::NoAnswer, tr("the server's address is unknown"));
         return;

@@ -207,6 +207,11 @@ void TestLobby::hostedGameIsListedJoinedAndGone() {
     QTRY_VERIFY_WITH_TIMEOUT(w->list_people->count() == 1, 5000);
     qInfo("sign-in to the list shown: %lld ms", signingIn.elapsed());
     QCOMPARE(Settings(mine).load().lobbyCertificate, fingerprint(Anonymous));
+    // The room's chat comes back to the window that said it, as plain text.
+    w->edit_chat->setText(QStringLiteral("<b>hello</b> :)#12"));
+    w->button_send->click();
+    QTRY_COMPARE_WITH_TIMEOUT(w->chatview->lineCount(), 1, 5000);
+    QVERIFY(w->chatview->toPlainText().contains(QStringLiteral("<b>hello</b>")));
 
     // The first copy hosts from the command line with "Lobbylist" on.
     const QString theirs = dir_.path() + "/theirs";
