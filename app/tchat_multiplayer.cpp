@@ -71,7 +71,11 @@ void Tchat::openHostDialog() {
         hostDialog_->setIPv6Addresses(globalIPv6Addresses());
         if (portmapper_) hostDialog_->setReachability(portmapper_->reachability());
         hostDialog_->privateBox->setChecked(v.hostPrivate);
+        // Listing needs a lobby: until one is set, the box says where to set it.
+        hostDialog_->listBox->setEnabled(!v.lobbyRoom.isEmpty());
         hostDialog_->listBox->setChecked(v.lobbyList && !v.lobbyRoom.isEmpty());
+        if (v.lobbyRoom.isEmpty())
+            hostDialog_->listBox->setToolTip(tr("Set a lobby first: File > Public Lobby…"));
         hostDialog_->hostingHere = ishost;
         hostDialog_->inviteCode = inviteCode;
         hostDialog_->gamePort = wire::GamePort;
@@ -81,11 +85,10 @@ void Tchat::openHostDialog() {
             // Written only when changed: every other byte of the file is the lobby's.
             if (privately != Settings(settingsFolder).load().hostPrivate)
                 Settings(settingsFolder).saveHostPrivate(privately);
-            SettingsValues lobbyValues = Settings(settingsFolder).load();
-            if (hostDialog_->listBox->isChecked() != lobbyValues.lobbyList) {
-                lobbyValues.lobbyList = hostDialog_->listBox->isChecked();
-                Settings(settingsFolder).saveLobby(lobbyValues);
-            }
+            const bool listed = hostDialog_->listBox->isChecked();
+            if (hostDialog_->listBox->isEnabled() &&
+                listed != Settings(settingsFolder).load().lobbyList)
+                Settings(settingsFolder).saveLobbyList(listed);
             // The new copy makes the code; it only learns that it is to be private.
             passToNewCopy({}, privately);
             // The new copy shows where friends reach it once the router answered.
@@ -162,7 +165,8 @@ lobby::LobbyHub* Tchat::lobbyHub() {
     lobbyhub_->playerName = routerWanted_ ? playername : saved;
     lobbyhub_->hostGame = [this] {
         openHostDialog();
-        if (hostDialog_) hostDialog_->listBox->setChecked(true);
+        if (hostDialog_ && hostDialog_->listBox->isEnabled())
+            hostDialog_->listBox->setChecked(true);
     };
     lobbyhub_->joinGame = [this](const QString& nick, const QString& address, const QString& code) {
         const QString own = Settings(settingsFolder).load().playerName;

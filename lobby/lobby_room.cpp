@@ -128,6 +128,8 @@ void LobbyRoom::presence(const Element& p) {
             : why == QLatin1String("item-not-found") ||
                     why == QLatin1String("remote-server-not-found")
                 ? tr("There is no room %1.").arg(room_)
+            : why == QLatin1String("not-allowed")
+                ? tr("The room %1 does not exist and cannot be made here.").arg(room_)
             : why == QLatin1String("forbidden") ? tr("The room %1 does not let you in.").arg(room_)
             : why == QLatin1String("registration-required")
                 ? tr("The room %1 is for its members only.").arg(room_)

@@ -134,6 +134,8 @@ void LobbySession::connectionOnline() {
 
 void LobbySession::connectionFailed(XmppConnection::Failure why, const QString& detail) {
     using F = XmppConnection::Failure;
+    // Signed out on purpose (the room refused, the player left): no failure.
+    if (state_ == State::Stopped || state_ == State::Off) return;
     const QString domain = Account{config_.account, {}, {}, 0}.domain();
     const QString more = detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(detail);
     switch (why) {
@@ -141,7 +143,7 @@ void LobbySession::connectionFailed(XmppConnection::Failure why, const QString& 
         tell(tr("%1 refused the account %2 or its password.").arg(domain, config_.account));
         break;
     case F::Registration:
-        tell(tr("%1 does not make accounts here%2.").arg(domain, more));
+        tell(tr("%1 refused to make the account%2.").arg(domain, more));
         break;
     case F::NameTaken:
         tell(tr("The account %1 exists already: sign in with its password.").arg(config_.account));

@@ -355,6 +355,7 @@ void XmppConnection::signOut() {
         return;
     }
     timeout_.stop();
+    failedOnce_ = true; // what the closing connection reports is no failure
     if (conn_ && online_) {
         xmpp_disconnect(conn_);
         // Let the closing stream and the unavailable presence go out.

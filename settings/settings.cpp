@@ -200,3 +200,9 @@ bool Settings::saveLobby(const SettingsValues& v) const {
     ini.setValue(Section, "Lobbycertificate", v.lobbyCertificate);
     return ini.commit();
 }
+
+bool Settings::saveLobbyList(bool on) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Lobbylist", on ? QStringLiteral("true") : QStringLiteral("false"));
+    return ini.commit();
+}

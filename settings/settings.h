@@ -117,6 +117,8 @@ public:
     // The lobby's keys ("Lobbyaccount", "Lobbyroom", "Lobbyserver",
     // "Lobbylist", "Lobbycertificate") and nothing else.
     bool saveLobby(const SettingsValues& values) const;
+    // The Host dialog's "List this game in the public lobby": "Lobbylist" only.
+    bool saveLobbyList(bool on) const;
 
 private:
     Settings(QString folder, QString seedPath);
