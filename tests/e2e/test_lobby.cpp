@@ -58,6 +58,7 @@ private:
     void writeLobbySettings(const QString& folder, bool withCertificate);
     QString ns_;
     int ownNs_ = -1;
+    int ownMounts_ = -1;
     bool made_ = false;
     QTemporaryDir dir_;
     QProcess server_, host_, joiner_;
@@ -78,6 +79,7 @@ void TestLobby::initTestCase() {
     QVERIFY(fd >= 0 && ::setns(fd, CLONE_NEWNET) == 0);
     ::close(fd);
     // And sees the namespace's names, as ip netns exec shows them to the programs it starts.
+    ownMounts_ = ::open("/proc/self/ns/mnt", O_RDONLY | O_CLOEXEC);
     QVERIFY(::unshare(CLONE_NEWNS) == 0);
     QVERIFY(::mount("", "/", nullptr, MS_SLAVE | MS_REC, nullptr) == 0);
     QVERIFY(::mount(qPrintable("/etc/netns/" + ns_ + "/hosts"), "/etc/hosts", nullptr, MS_BIND,
@@ -174,6 +176,11 @@ void TestLobby::cleanupTestCase() {
     if (ownNs_ >= 0) {
         ::setns(ownNs_, CLONE_NEWNET);
         ::close(ownNs_);
+    }
+    // Back among the machine's own mounts, where the namespace's name is kept.
+    if (ownMounts_ >= 0) {
+        ::setns(ownMounts_, CLONE_NEWNS);
+        ::close(ownMounts_);
     }
     if (made_) {
         run({"ip", "netns", "del", ns_});
