@@ -78,6 +78,8 @@ int main(int argc, char** argv) {
     chat.changeInviteCode = [&server](const QString& code) {
         server->gate.setCode(code.toLatin1());
     };
+    // The lobby lists a private game too, with its lock: its roster is told there.
+    chat.describeHost = [&server] { return discovery::describe(*server, true); };
     chat.stopHost = [&server, &discovery, &router] {
         if (router) router->close();
         discovery->stop();
@@ -110,7 +112,7 @@ int main(int argc, char** argv) {
         };
         spylist->kicking = [&chat](int seat) { chat.kicking(seat); };
         download->exitGame = [&chat] { chat.close(); };
-        download->joinGame = [&chat] { chat.openJoinDialog(); };
+        download->joinGame = [&chat] { chat.openLobby(); };
     };
     QObject::connect(&chat, &Tchat::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     // Logging out, kill and Ctrl+C close the program as File > Exit does, so

@@ -157,6 +157,7 @@ void Tchat::buildMenu() {
     file->addSeparator();
     HostGame1 = file->addAction(QStringLiteral("Host a Game…"), this, &Tchat::openHostDialog);
     JoinGame1 = file->addAction(QStringLiteral("Join a Game…"), this, &Tchat::openJoinDialog);
+    PublicLobby1 = file->addAction(tr("Public Lobby…"), this, [this] { openLobby(); });
     file->addSeparator();
     Exit1 = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
 
@@ -391,6 +392,11 @@ void Tchat::processparams() {
         hostaddress = QStringLiteral("127.0.0.1");
         playername = QStringLiteral("You");
         hostpress();
+        return;
+    }
+    if (params_.size() == 1 && params_[0].startsWith(QLatin1String("xmpp:"), Qt::CaseInsensitive)) {
+        // A link to a lobby's room: the lobby window opens on it.
+        openLobbyFrom(params_[0]);
         return;
     }
     if (params_.size() == 1 && invite::looksLikeLink(params_[0])) {

@@ -53,6 +53,12 @@ class PortMapper;
 struct Reachability;
 class JoinGameDialog;
 class Tdicestats;
+namespace lobby {
+class LobbyHub;
+}
+namespace discovery {
+struct GameInfo;
+}
 namespace board {
 class HintOverlay;
 class ChipAnimator;
@@ -356,6 +362,16 @@ public:
     // this copy goes on) when the program could not be started.
     bool restartAs(const QStringList& params);
 
+    // ---- the public lobby (lobby/, glued in tchat_multiplayer.cpp) ----
+    // The hosting copy's game as the host sees it; set by start-up.
+    std::function<discovery::GameInfo()> describeHost;
+    // File > "Public Lobby…", on 'room' when given.
+    void openLobby(const QString& room = QString());
+    // "xmpp:ROOM?join" as the program's only argument.
+    void openLobbyFrom(const QString& uri);
+    lobby::LobbyHub* lobbyHub(); // made on first use
+    QAction* PublicLobby1;
+
 signals:
     void closed();
 
@@ -447,4 +463,6 @@ private:
     void routerAnswered(const Reachability& r);
     void openRouter(quint16 port);
     QPointer<JoinGameDialog> joinDialog_;
+    lobby::LobbyHub* lobbyhub_ = nullptr;
+    QString lobbyInviteLink() const;
 };

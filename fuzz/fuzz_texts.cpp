@@ -1,6 +1,7 @@
 // The readers of small texts the program keeps or receives: the settings
 // file, the tally's plain text, colour texts, saved game records and the
-// datagrams that look for games on the network, and invite links. Built once per reader
+// datagrams that look for games on the network, invite links, and the
+// lobby's stanzas with their game element. Built once per reader
 // (FUZZ_READER), so each has its own figures.
 #include <cstdlib>
 
@@ -16,6 +17,9 @@
 #include "discovery.h"
 #elif FUZZ_READER == 6
 #include "invite_link.h"
+#elif FUZZ_READER == 7
+#include "game_element.h"
+#include "lobby_room.h"
 #endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -83,6 +87,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto reread = invite::readAddress(invite::addressText(*address));
         if (!reread || reread->host != address->host || reread->port != address->port) std::abort();
     }
+#elif FUZZ_READER == 7
+    // A stanza from the lobby's room, as strangers may send it.
+    if (const auto e = lobby::parseElement(bytes)) {
+        if (const auto game = lobby::readGame(*e)) {
+            // A game read is written back as an element that reads as the same game.
+            const auto again = lobby::parseElement(lobby::gameElement(*game).toXml());
+            if (!again || lobby::readGame(*again) != game) std::abort();
+            if (game->players > lobby::MaxGamePlayers || game->spys > lobby::MaxGameSpys ||
+                game->addresses.size() > lobby::MaxAddresses)
+                std::abort();
+        }
+    }
+    lobby::LobbyRoom room;
+    room.reset(QStringLiteral("lobby@conference.example.org"), QStringLiteral("Me"));
+    room.handle(bytes);
+    if (room.people().size() > lobby::LobbyRoom::MaxPeople ||
+        room.gameCount() > lobby::LobbyRoom::MaxGames)
+        std::abort();
 #endif
     return 0;
 }

@@ -22,12 +22,12 @@ QByteArray answerTo(const QByteArray& datagram, const GameInfo& game) {
     return answer(game, datagram.size() * AnswerSizeFactor);
 }
 
-GameInfo describe(const TServer& server) {
+GameInfo describe(const TServer& server, bool privateToo) {
     GameInfo g;
     g.version = wire::Version;
     // A private game tells the network only that it is here: who hosts it
     // and who is in it are for those with the invite.
-    if (server.gate.isPrivate()) return g;
+    if (server.gate.isPrivate() && !privateToo) return g;
     g.name = server.players[1].name;
     for (int i = 1; i <= server.slotcount && i <= TServer::MaxSlots; ++i) {
         if (!server.players[i].connected) continue;

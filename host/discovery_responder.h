@@ -37,8 +37,9 @@ private:
 QByteArray answerTo(const QByteArray& datagram, const GameInfo& game);
 
 // The host's game as an answer tells it: the hosting user's name (connection
-// 1), the connected seats, the connected watchers, whether a game runs.
-GameInfo describe(const TServer& server);
+// 1), the connected seats, the connected watchers, whether a game runs. A
+// private game tells nothing of that unless 'privateToo'.
+GameInfo describe(const TServer& server, bool privateToo = false);
 
 } // namespace discovery
 

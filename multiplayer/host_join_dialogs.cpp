@@ -119,6 +119,9 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     inviteRow->addWidget(privateBox, 1);
     inviteRow->addWidget(copyInviteButton);
     layout->addLayout(inviteRow);
+    listBox = new QCheckBox(tr("List this game in the public lobby"), this);
+    listBox->setToolTip(tr("Everybody in the lobby's room sees the game and can join it"));
+    layout->addWidget(listBox);
     statusLabel = statusLine(this);
     layout->addWidget(statusLabel);
 
@@ -310,8 +313,11 @@ JoinGameDialog::JoinGameDialog(const QString& name, const QString& address, QWid
     auto* buttons = new QDialogButtonBox(this);
     joinButton = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
     cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
+    lobbyButton = buttons->addButton(tr("Public Lobby…"), QDialogButtonBox::ActionRole);
+    lobbyButton->setToolTip(tr("Meet players you do not know yet, and join their games"));
     joinButton->setDefault(true);
     layout->addWidget(buttons);
+    connect(lobbyButton, &QPushButton::clicked, this, &JoinGameDialog::lobbyRequested);
 
     connect(joinButton, &QPushButton::clicked, this, &JoinGameDialog::joinClick);
     connect(cancelButton, &QPushButton::clicked, this, &JoinGameDialog::reject);

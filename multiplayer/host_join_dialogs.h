@@ -44,6 +44,8 @@ public:
     // "Only players with the invite": the next hosting is private.
     QCheckBox* privateBox;
     QPushButton* copyInviteButton;
+    // "List this game in the public lobby" ("Lobbylist").
+    QCheckBox* listBox;
 
     // This copy hosts already, with 'inviteCode' (empty: a public game).
     bool hostingHere = false;
@@ -89,6 +91,7 @@ public:
     QPushButton* refreshButton;
     QPushButton* joinButton;
     QPushButton* cancelButton;
+    QPushButton* lobbyButton; // "Public Lobby…"
     QLabel* statusLabel;
     QLabel* inviteLabel;
 
@@ -111,6 +114,7 @@ public:
 
 signals:
     void joinRequested(const QString& name, const QString& address);
+    void lobbyRequested();
 
 protected:
     void reject() override;

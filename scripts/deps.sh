@@ -12,6 +12,7 @@ packages=(
   libminiupnpc-dev libnatpmp-dev qt6-charts-dev libqt6opengl6-dev
   miniupnpd nftables iproute2
   python3-pyatspi at-spi2-core dbus-daemon dbus-x11
+  libstrophe-dev qtkeychain-qt6-dev prosody lua-sec openssl
 )
 if [ "${1:-}" = "fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

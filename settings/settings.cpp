@@ -144,6 +144,11 @@ SettingsValues Settings::load() const {
     v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
     v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
     v.showDownload = ini.value(Section, "Showdownload", "true") != QLatin1String("false");
+    v.lobbyAccount = ini.value(Section, "Lobbyaccount").trimmed();
+    v.lobbyRoom = ini.value(Section, "Lobbyroom").trimmed();
+    v.lobbyServer = ini.value(Section, "Lobbyserver").trimmed();
+    v.lobbyList = ini.value(Section, "Lobbylist", "true") != QLatin1String("false");
+    v.lobbyCertificate = ini.value(Section, "Lobbycertificate").trimmed();
     return v;
 }
 
@@ -190,5 +195,22 @@ bool Settings::saveShowDownload(bool show) const {
 bool Settings::saveHostPrivate(bool on) const {
     ProfileFile ini = open();
     ini.setValue(Section, "Hostprivate", on ? QStringLiteral("true") : QStringLiteral("false"));
+    return ini.commit();
+}
+
+bool Settings::saveLobby(const SettingsValues& v) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Lobbyaccount", v.lobbyAccount);
+    ini.setValue(Section, "Lobbyroom", v.lobbyRoom);
+    ini.setValue(Section, "Lobbyserver", v.lobbyServer);
+    ini.setValue(Section, "Lobbylist",
+                 v.lobbyList ? QStringLiteral("true") : QStringLiteral("false"));
+    ini.setValue(Section, "Lobbycertificate", v.lobbyCertificate);
+    return ini.commit();
+}
+
+bool Settings::saveLobbyList(bool on) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Lobbylist", on ? QStringLiteral("true") : QStringLiteral("false"));
     return ini.commit();
 }

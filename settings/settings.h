@@ -67,6 +67,16 @@ struct SettingsValues {
     // The download window at a solo start ("Showdownload"); written only by
     // saveShowDownload(), when its check box is clicked.
     bool showDownload = true;
+    // The public lobby: the account ("name@domain", or a bare domain to sign
+    // in anonymously), the room ("room@service"), an optional "host[:port]"
+    // instead of the domain's own lookup, whether hosted games are listed,
+    // and the one unverified certificate the player accepted (its SHA-256
+    // fingerprint). Written only by saveLobby(); the password never is.
+    QString lobbyAccount;
+    QString lobbyRoom;
+    QString lobbyServer;
+    bool lobbyList = true;
+    QString lobbyCertificate;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.
@@ -109,6 +119,11 @@ public:
     bool saveShowDownload(bool show) const;
     // The Host dialog's check box: "Hostprivate" and nothing else.
     bool saveHostPrivate(bool on) const;
+    // The lobby's keys ("Lobbyaccount", "Lobbyroom", "Lobbyserver",
+    // "Lobbylist", "Lobbycertificate") and nothing else.
+    bool saveLobby(const SettingsValues& values) const;
+    // The Host dialog's "List this game in the public lobby": "Lobbylist" only.
+    bool saveLobbyList(bool on) const;
 
 private:
     Settings(QString folder, QString seedPath);

@@ -1,5 +1,7 @@
 #include "help_texts.h"
 
+#include <QCoreApplication>
+
 namespace helptext {
 
 QString overview() {
@@ -150,7 +152,15 @@ QString lobby() {
         "\"Download And Install The Korvan Lobby Now\". The same window opens at a solo start "
         "until you clear \"Show this window at start\".\n\n"
         "You do not need the lobby to play with others: File, \"Host a Game…\" hosts a game "
-        "and File, \"Join a Game…\" joins one (see Connecting).");
+        "and File, \"Join a Game…\" joins one (see Connecting).") +
+           QCoreApplication::translate(
+               "helptext",
+               "\n\nThe public lobby (File, \"Public Lobby…\") is the place to meet players you "
+               "do not know yet: a group chat room on an XMPP server that a community runs. Give "
+               "its room and your account (or a domain that lets you in without one); the window "
+               "shows who is there, the room's chat and the open games. Join tries a game's "
+               "addresses directly; \"Host a Game…\" lists your game there for everybody. To "
+               "open Kelvoa on a lobby link, start it as: kelvoa xmpp:ROOM?join");
 }
 
 } // namespace helptext

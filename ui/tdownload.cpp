@@ -160,10 +160,10 @@ Tdownload::Tdownload(QWidget* parent)
     Button2 = new QPushButton(QStringLiteral("Play with Others"), lobby);
     lobbyLayout->addWidget(Button2);
     // Most players have no lobby: say where playing with others is without it.
-    QLabel* noLobby = text(lobby, QStringLiteral("No lobby? You do not need it: \"Play with "
-                                                 "Others\" then opens \"Join a Game…\", and "
-                                                 "File > \"Host a Game…\" in the game's window "
-                                                 "hosts a game for others to join."));
+    QLabel* noLobby = text(lobby, tr("No lobby program? You do not need it: \"Play with "
+                                     "Others\" then opens the public lobby, where you meet "
+                                     "other players, and File > \"Host a Game…\" in the "
+                                     "game's window hosts a game for others to join."));
     noLobby->setStyleSheet(QStringLiteral("color: rgb(96,80,64);"));
     lobbyLayout->addWidget(noLobby);
 

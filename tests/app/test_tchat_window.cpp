@@ -66,6 +66,7 @@ void TestTchatWindow::menuItems() {
     QCOMPARE(captions, (QStringList{"Start Game",
                                     "Host a Game…",
                                     "Join a Game…",
+                                    "Public Lobby…",
                                     "Save Game Record…",
                                     "Open Game Record…",
                                     "Exit",
