@@ -168,6 +168,8 @@ public:
     QAction* ClearMainChat1;
     QAction* ResetScreenLocation1;
     QAction* JustWatch1;
+    QMenu* Language1 = nullptr;    // the system's first, then each language by its own name
+    QList<QAction*> LanguageItems; // their data: the stored code, empty for the system's
     QAction* ViewTally1;
     QAction* SpyList1;
     QAction* PhraseList1;
@@ -182,7 +184,7 @@ public:
     // ---- coming back after a dropped line (tchat_reconnect.cpp) ----
     // How long the client tries by itself before it asks; tests shorten it.
     int reconnectForMs = 3 * 60 * 1000;
-    bool kicked = false;     // the host removed us: we do not come back
+    bool kicked = false; // the host removed us: we do not come back
     QFrame* reconnectbar = nullptr;
     QLabel* label_reconnect = nullptr;
     QPushButton* button_reconnect = nullptr;
@@ -348,6 +350,7 @@ protected:
 
 private:
     void buildMenu();
+    void buildLanguageMenu(QMenu* options); // tchat_language.cpp
     void buildPanel();
     void placePanel();
     void sockInfo(TSock* s, int code, const QString& text);
@@ -387,7 +390,7 @@ private:
     void kickedMessage(const QString& rest);
     void seatheldMessage(const QString& rest);
     void seatbackMessage(const QString& rest);
-    QByteArray seatkey_;  // from the host, for this connection; never shown or stored
+    QByteArray seatkey_;   // from the host, for this connection; never shown or stored
     QByteArray rejoinkey_; // the key being presented while reconnecting
     bool reconnecting_ = false;
     QTimer reconnectTimer_;

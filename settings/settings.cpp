@@ -136,6 +136,7 @@ SettingsValues Settings::load() const {
     v.showHints = ini.value(Section, "Showhints", "true") != QLatin1String("false");
     v.animateChips = ini.value(Section, "Animatechips", "true") != QLatin1String("false");
     v.showDownload = ini.value(Section, "Showdownload", "true") != QLatin1String("false");
+    v.language = ini.value(Section, "Language").trimmed();
     return v;
 }
 
@@ -182,5 +183,11 @@ bool Settings::saveShowDownload(bool show) const {
 bool Settings::saveHostPrivate(bool on) const {
     ProfileFile ini = open();
     ini.setValue(Section, "Hostprivate", on ? QStringLiteral("true") : QStringLiteral("false"));
+    return ini.commit();
+}
+
+bool Settings::saveLanguage(const QString& code) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Language", code);
     return ini.commit();
 }

@@ -62,6 +62,9 @@ struct SettingsValues {
     // The download window at a solo start ("Showdownload"); written only by
     // saveShowDownload(), when its check box is clicked.
     bool showDownload = true;
+    // The language of the windows ("de", "fr", "es", "en"); empty follows the
+    // system's. Written only by saveLanguage().
+    QString language;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.
@@ -104,6 +107,8 @@ public:
     bool saveShowDownload(bool show) const;
     // The Host dialog's check box: "Hostprivate" and nothing else.
     bool saveHostPrivate(bool on) const;
+    // Options > Language: "Language" and nothing else.
+    bool saveLanguage(const QString& code) const;
 
 private:
     Settings(QString folder, QString seedPath);
