@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace language {
@@ -39,6 +40,9 @@ void drop(QTranslator*& t) {
 bool install(const QString& code) {
     drop(own);
     drop(toolkit);
+    // Month names and the like follow the windows' language, not the system's.
+    QLocale::setDefault(isOffered(code) && code != QLatin1String("en") ? QLocale(code)
+                                                                       : QLocale::c());
     if (code == QLatin1String("en") || !isOffered(code)) return code == QLatin1String("en");
     auto* app = QCoreApplication::instance();
     own = new QTranslator(app);

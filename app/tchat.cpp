@@ -378,7 +378,7 @@ void Tchat::processparams() {
             if (show) windows_.download->show();
         }
         hostaddress = QStringLiteral("127.0.0.1");
-        playername = QStringLiteral("You");
+        playername = tr("You");
         hostpress();
         return;
     }

@@ -134,10 +134,17 @@ void BoardView::buildPanel() {
     image_Dice2 = picture(pictures_->die(-1), {184, 236, 48, 48});
     image_dice1 = picture(pictures_->die(-1), {133, 236, 48, 48});
     button_roll = new PictureButton(pictures_->buttonRoll, tr("Roll Dice"), FlatPanel1);
+    // The pictures carry the English words; other languages draw their own.
+    if (button_roll->text() != QLatin1String("Roll Dice"))
+        button_roll->setLabel(QPixmap(QStringLiteral(":/images/button_roll_plain.png")),
+                              button_roll->text());
     button_roll->setGeometry(5, 246, 105, 26);
     button_roll->hide();
     image_dice4 = picture(pictures_->die(-1), {283, 236, 48, 48});
     button_start = new PictureButton(pictures_->buttonStart, tr("Start Game"), FlatPanel1);
+    if (button_start->text() != QLatin1String("Start Game"))
+        button_start->setLabel(QPixmap(QStringLiteral(":/images/button_start_plain.png")),
+                               button_start->text());
     button_start->setGeometry(174, 247, 117, 26);
     button_start->hide();
 }

@@ -763,6 +763,10 @@ Alle Rechte vorbehalten.</translation>
         <source>No table for &quot;Expert&quot; (%1): the computer plays &quot;Strong&quot;.</source>
         <translation>Keine Tabelle für „Experte“ (%1): Der Computer spielt „Stark“.</translation>
     </message>
+    <message>
+        <source>You</source>
+        <translation>Spieler</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1392,7 +1396,7 @@ Das geschieht nur einmal; bis dahin spielt der Computer „Stark“.</translatio
     </message>
     <message>
         <source>Rolling..</source>
-        <translation>Würfelt …</translation>
+        <translation>Würfelt…</translation>
     </message>
     <message>
         <source>Your turn to roll</source>

@@ -763,6 +763,10 @@ Todos los derechos reservados.</translation>
         <source>No table for &quot;Expert&quot; (%1): the computer plays &quot;Strong&quot;.</source>
         <translation>No hay tabla para «Experto» (%1): el ordenador juega como «Fuerte».</translation>
     </message>
+    <message>
+        <source>You</source>
+        <translation>Jugador</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1157,7 +1161,7 @@ Solo ocurre una vez; mientras tanto, el ordenador juega como «Fuerte».</transl
     </message>
     <message>
         <source>Start Game</source>
-        <translation>Empezar partida</translation>
+        <translation>Empezar</translation>
     </message>
     <message>
         <source>Welcome to Kelvoa!</source>

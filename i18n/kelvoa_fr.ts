@@ -763,6 +763,10 @@ Tous droits réservés.</translation>
         <source>No table for &quot;Expert&quot; (%1): the computer plays &quot;Strong&quot;.</source>
         <translation>Pas de table pour «&#xa0;Expert&#xa0;» (%1)&#xa0;: l&apos;ordinateur joue en «&#xa0;Fort&#xa0;».</translation>
     </message>
+    <message>
+        <source>You</source>
+        <translation>Joueur</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1157,7 +1161,7 @@ Cela n&apos;arrive qu&apos;une fois&#xa0;; en attendant, l&apos;ordinateur joue 
     </message>
     <message>
         <source>Start Game</source>
-        <translation>Commencer la partie</translation>
+        <translation>Commencer</translation>
     </message>
     <message>
         <source>Welcome to Kelvoa!</source>

@@ -1,8 +1,7 @@
 #include "host_join_dialogs.h"
 
-#include <QCoreApplication>
-
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>

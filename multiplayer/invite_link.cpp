@@ -1,7 +1,6 @@
 #include "invite_link.h"
 
 #include <QCoreApplication>
-
 #include <QHostAddress>
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QShortcut>
 
 namespace board {
@@ -36,7 +37,8 @@ QString keptTitle(const QString& path) {
     const qsizetype dash = rest.indexOf(QLatin1Char('-'));
     const QString who =
         dash > 0 ? QObject::tr("%1 against %2").arg(rest.left(dash), rest.mid(dash + 1)) : rest;
-    return when.toString(QStringLiteral("d MMM yyyy  HH:mm")) + QStringLiteral("   ") + who;
+    return QLocale().toString(when, QStringLiteral("d MMM yyyy  HH:mm")) + QStringLiteral("   ") +
+           who;
 }
 } // namespace
 
