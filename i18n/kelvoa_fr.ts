@@ -1282,7 +1282,7 @@ Cela n&apos;arrive qu&apos;une fois&#xa0;; en attendant, l&apos;ordinateur joue 
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation>&lt; &amp;Précédent</translation>
+        <translation>&lt; &amp;Retour</translation>
     </message>
     <message>
         <source>&amp;Forward &gt;</source>
