@@ -13,9 +13,13 @@ public:
     // A file to write or read, chosen by the user; empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested);
     virtual QString openFileName(QWidget* parent, const QString& caption);
+    // A question with two answers; true for 'yes'. Unasked (tests), the
+    // answer is 'no'.
+    virtual bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no);
 };
 
 class MessageBoxDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text) override;
+    bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override;
 };

@@ -76,6 +76,14 @@ int main(int argc, char** argv) {
         }
         return server->listeningPort();
     };
+    chat.startHostHere = [&server] {
+        // Nobody else can reach it, so the network is not told of it either.
+        server->setListening(true, QStringLiteral("0"), true);
+        return server->listeningPort();
+    };
+    chat.changeInviteCode = [&server](const QString& code) {
+        server->gate.setCode(code.toLatin1());
+    };
     chat.stopHost = [&server, &discovery, &router] {
         if (router) router->close();
         discovery->stop();
@@ -95,6 +103,8 @@ int main(int argc, char** argv) {
         help.emplace();
         phrases.emplace();
         server.emplace();
+        // Slot 1 and its powers are for this copy's own client alone.
+        server->ownClient = [&chat](quint16 peerPort) { return chat.ownsEnd(peerPort); };
         discovery.emplace(*server);
         spylist.emplace();
         download.emplace();

@@ -414,13 +414,12 @@ void Tchat::hostpress() {
         inviteCode = hostPrivate ? invite::makeCode() : QString();
         port = startHost ? startHost() : 0;
     } catch (const ESockException& e) {
-        // Another program holds the port: say so and stay in the loading state.
-        dialogs_->message(this, TSock::tr(e.what()));
-        return;
+        if (!portTaken(QString::fromUtf8(e.what()), port)) return;
     }
     ishost = true;
     openRouter(port);
     sock->HostName = QStringLiteral("127.0.0.1");
+    sock->LoopbackOnly = true;
     sock->PortName = port ? QString::number(port) : gamePort;
     try {
         sock->Open();
@@ -435,6 +434,34 @@ void Tchat::hostpress() {
                           tr("This game is private. File > Host a Game… > Copy Invite "
                              "gives your friends the way in."),
                       systemcolor);
+}
+
+bool Tchat::portTaken(const QString& error, quint16& port) {
+    const QString taken = gamePort;
+    // A solo game needs no port to be played: it goes on where nobody else
+    // can reach it, and says so.
+    if (params_.isEmpty() && startHostHere) {
+        try {
+            port = startHostHere();
+            addlinetochat(
+                (QStringLiteral("0+") + tr("Port %1 is used by another program: others cannot "
+                                           "join this game."))
+                    .arg(taken),
+                systemcolor);
+            return true;
+        } catch (const ESockException&) {
+        }
+    }
+    // Hosting needs the port: the player is told which, and what to do. The
+    // own client connects to nothing, least of all to the other program.
+    dialogs_->message(this, TSock::tr(error.toUtf8().constData()));
+    addlinetochat(
+        (QStringLiteral("0+") + tr("Port %1 is used by another program, so this game cannot be "
+                                   "hosted. Close that program (perhaps another Kelvoa) and "
+                                   "choose File > Host a Game… again, or join a game instead."))
+            .arg(taken),
+        systemcolor);
+    return false;
 }
 
 void Tchat::joinpress() {

@@ -67,6 +67,11 @@ struct WindowBounds {
 class Tchat : public QMainWindow {
     Q_OBJECT
 public:
+    // What may wait in the receive queue. An honest host sends a handful of
+    // messages a second; a host that sends without end is let go once this
+    // much waits, instead of the window growing without bound.
+    static constexpr int MaxQueuedMessages = 5000;
+    static constexpr qsizetype MaxQueuedBytes = 2 * 1024 * 1024;
     static constexpr int PanelWidth = 702;
     static constexpr int PanelHeight = 511;
 
@@ -93,6 +98,11 @@ public:
     // Starts this copy's host and returns the port it listens on. Set by the
     // program's start-up; the client never reaches into the host directly.
     std::function<quint16()> startHost;
+    // Starts it on a free port of the loopback interface, for a solo game
+    // whose port another program holds: nobody can join, but it is played.
+    std::function<quint16()> startHostHere;
+    // A private game's host gives the host a fresh code (after a removal).
+    std::function<void(const QString& code)> changeInviteCode;
     // Run once when the window is first on screen, before the command line is
     // read: start-up makes the other windows there, off the first frame's path.
     std::function<void()> beforeParams;
@@ -195,6 +205,8 @@ public:
     // ---- start-up and modes ----
     void processparams();
     void hostpress();
+    // The host could not listen: goes on elsewhere where that makes sense.
+    bool portTaken(const QString& error, quint16& port);
     void joinpress();
     void resetScreenLocation();
     WindowBounds bounds() const;
@@ -221,8 +233,12 @@ public:
     // ---- dispatch and roster ----
     void sockRead(TSock* s, int count);
     // What arrived from the host: framed and queued as a read does. False when
-    // the host sent too much without ending a message.
+    // the host sent too much without ending a message, or more than the
+    // queue holds.
     bool receive(const QByteArray& bytes);
+    // The hosting copy's own client, told by the port of its end of the
+    // loopback connection (the host gives slot 1 to nobody else).
+    bool ownsEnd(quint16 peerPort) const;
     void Timer1Timer();
     std::size_t queued() const { return receivedlist.size(); }
     void sendloginfo(const QString& rest);
@@ -415,6 +431,7 @@ private:
     NamedLock lock_;
     wire::Framer receivebuffer;
     std::deque<QString> receivedlist;
+    qsizetype receivedBytes_ = 0; // of the messages in receivedlist, as they came
     QStringList transcript_;
     chat::QtColorPicker defaultColorPicker_;
     chat::ColorPicker* colorPicker_ = &defaultColorPicker_;

@@ -41,6 +41,7 @@ void Tchat::buildChatInput() {
     f.setPixelSize(13);
     mychat->setFont(f);
     mychat->setText(QCoreApplication::translate("chat", chat::EnterChatHere));
+    mychat->setMaxLength(wire::MaxTypedChars);
     mychat->installEventFilter(this);
     mychat->setContextMenuPolicy(Qt::CustomContextMenu);
     popup_mychat = new QMenu(this);

@@ -3,6 +3,7 @@
 
 #include "catalogue.h"
 #include "codepage.h"
+#include "invite_link.h"
 #include "tchat.h"
 #include "ttallylist.h"
 #include "windows.h"
@@ -12,17 +13,30 @@ const QString ComputerName = QStringLiteral("Klot");
 } // namespace
 
 void Tchat::sockRead(TSock* s, int) {
-    // A host that never ends its message is not one we can talk to.
-    if (!receive(s->Receive())) s->Close();
+    // A host that never ends its message, or sends without end, is not one
+    // we can talk to. This copy's own host is bounded by its own limits, and
+    // closing on it would end the program.
+    if (!receive(s->Receive()) && !ishost) s->Close();
 }
 
 bool Tchat::receive(const QByteArray& bytes) {
     std::deque<QByteArray> messages;
-    const bool ok = receivebuffer.feed(bytes, messages);
-    for (auto& m : messages)
+    bool ok = receivebuffer.feed(bytes, messages);
+    for (auto& m : messages) {
+        if (!ishost && (receivedlist.size() >= std::size_t(MaxQueuedMessages) ||
+                        receivedBytes_ + m.size() > MaxQueuedBytes)) {
+            ok = false;
+            break;
+        }
+        receivedBytes_ += m.size();
         receivedlist.push_back(wire::decode(m));
+    }
     if (!receivedlist.empty() && !Timer1.isActive()) Timer1.start();
     return ok;
+}
+
+bool Tchat::ownsEnd(quint16 peerPort) const {
+    return ishost && peerPort != 0 && sock && sock->boundPort() == peerPort;
 }
 
 void Tchat::sockInfo(TSock*, int, const QString& text) {
@@ -34,6 +48,8 @@ void Tchat::Timer1Timer() {
     if (!receivedlist.empty()) {
         const QString message = receivedlist.front();
         receivedlist.pop_front();
+        // Windows-1252 is one byte a character: the size it came with.
+        receivedBytes_ = receivedlist.empty() ? 0 : receivedBytes_ - message.size();
         try {
             dispatch(message);
         } catch (const wire::FieldError& e) {
@@ -179,7 +195,22 @@ void Tchat::justwatching(const QString& rest) {
 }
 
 void Tchat::kicking(int seat) {
-    if (ishost && loggedin) send(wire::kickhim(myseat, seat));
+    if (!ishost || !loggedin) return;
+    send(wire::kickhim(myseat, seat));
+    // The removed player stays out at his address, but he knows the invite.
+    if (inviteCode.isEmpty() || !changeInviteCode) return;
+    if (!dialogs_->ask(this,
+                       tr("The removed player knows this game's invite. Make a new "
+                          "invite, so that the old one lets nobody in any more? "
+                          "Everybody here stays."),
+                       tr("New Invite"), tr("Keep Invite")))
+        return;
+    inviteCode = invite::makeCode();
+    changeInviteCode(inviteCode);
+    addlinetochat(QStringLiteral("0+") +
+                      tr("The invite is new: File > Host a Game… > Copy Invite gives "
+                         "it to your friends."),
+                  systemcolor);
 }
 
 void Tchat::preparePopup(int seat) {

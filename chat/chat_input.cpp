@@ -5,9 +5,14 @@
 namespace chat {
 
 Outgoing typedLine(const QString& input) {
-    if (input.isEmpty()) return {};
+    // Blanks alone say nothing; they would reach everybody as an empty line.
+    if (input.trimmed().isEmpty()) return {};
     if (!input.startsWith('/')) return {Outgoing::Chat, input};
-    if (input.startsWith(QLatin1String("/me"))) return {Outgoing::Action, input.mid(4)};
+    if (input.startsWith(QLatin1String("/me"))) {
+        const QString act = input.mid(4);
+        if (act.trimmed().isEmpty()) return {};
+        return {Outgoing::Action, act};
+    }
     return {};
 }
 

@@ -24,6 +24,10 @@ QByteArray answerTo(const QByteArray& datagram, const GameInfo& game) {
 
 GameInfo describe(const TServer& server) {
     GameInfo g;
+    g.version = wire::Version;
+    // A private game tells the network only that it is here: who hosts it
+    // and who is in it are for those with the invite.
+    if (server.gate.isPrivate()) return g;
     g.name = server.players[1].name;
     for (int i = 1; i <= server.slotcount && i <= TServer::MaxSlots; ++i) {
         if (!server.players[i].connected) continue;
@@ -33,7 +37,6 @@ GameInfo describe(const TServer& server) {
             ++g.spys;
     }
     g.running = server.game.gameon();
-    g.version = wire::Version;
     return g;
 }
 

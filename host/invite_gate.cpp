@@ -15,7 +15,7 @@ qint64 InviteGate::clock() const {
     return steady.elapsed() + BlockMs + WindowMs;
 }
 
-QByteArray InviteGate::key(const QHostAddress& from) {
+QByteArray InviteGate::addressKey(const QHostAddress& from) {
     bool v4 = false;
     const quint32 ip4 = from.toIPv4Address(&v4);
     if (v4) return QHostAddress(ip4).toString().toLatin1();
@@ -37,7 +37,7 @@ void InviteGate::forgetOld(qint64 t) {
 
 bool InviteGate::blocked(const QHostAddress& from) {
     if (!isPrivate()) return false;
-    const auto it = records_.constFind(key(from));
+    const auto it = records_.constFind(addressKey(from));
     return it != records_.cend() && it->blockedUntil > clock();
 }
 
@@ -53,7 +53,7 @@ InviteGate::Verdict InviteGate::check(const QHostAddress& from, const QByteArray
             if (it->lastSeen < oldest->lastSeen) oldest = it;
         records_.erase(oldest);
     }
-    Record& r = records_[key(from)];
+    Record& r = records_[addressKey(from)];
     r.lastSeen = t;
     r.wrong.push_back(t);
     if (int(r.wrong.size()) >= MaxWrongPerMinute) {

@@ -32,6 +32,9 @@ public:
     // Milliseconds on a steady clock (tests move it by hand).
     std::function<qint64()> now;
 
+    // How an address is counted: itself, an IPv6 one by its /64.
+    static QByteArray addressKey(const QHostAddress& from);
+
 private:
     struct Record {
         std::deque<qint64> wrong; // times of the wrong codes within the window
@@ -39,7 +42,6 @@ private:
         qint64 lastSeen = 0;
     };
     qint64 clock() const;
-    static QByteArray key(const QHostAddress& from);
     void forgetOld(qint64 t);
 
     QByteArray code_;

@@ -95,10 +95,16 @@ void TServer::rejoin(int conn, wire::Fields& f) {
     if (key.isEmpty()) return;
     for (int h = 1; h <= slotcount; ++h) {
         if (h == n || !seathold::sameKey(key, holds[h].key)) continue;
-        // The old connection may not have been found dead yet: the key says
-        // it is this player's, so it goes now, as a drop.
-        if (players[h].connected && players[h].endpoint) players[h].endpoint->Close();
-        if (holds[h].held) moveInto(n, h);
+        if (holds[h].held) {
+            moveInto(n, h, true);
+            return;
+        }
+        // The key's seat is still connected: a key alone never takes a seat
+        // from a live connection, which may be its owner while the key was
+        // overheard. A player whose old line has not been found dead yet is
+        // back on a later attempt, once the host kept the seat for him.
+        dropQueued(n);
+        disconnectsock(n);
         return;
     }
 }
@@ -108,7 +114,7 @@ void TServer::leaving(int conn, wire::Fields& f) {
     if (f.number() == conn) voidSeatKey(conn);
 }
 
-void TServer::moveInto(int from, int to) {
+void TServer::moveInto(int from, int to, bool returning) {
     auto& src = players[from];
     auto& dst = players[to];
     // Its login for the slot it was given first goes with it; it is asked again.
@@ -118,15 +124,19 @@ void TServer::moveInto(int from, int to) {
     src.connected = false;
     src.loggedin = false;
     src.name.clear();
+    const bool invited = src.invited, codeShown = src.codeShown, wantsKey = holds[from].wantsKey;
     occupy(to, endpoint);
-    dst.invited = src.invited;
+    dst.invited = invited;
+    dst.codeShown = codeShown;
     framers[to] = std::move(framers[from]);
     framers[from].clear();
     auto& h = holds[to];
-    h.held = false;
+    if (returning) {
+        h.held = false;
+        ++h.generation;
+    }
     h.key.clear();
-    h.returning = true;
-    h.wantsKey = true;
-    ++h.generation;
+    h.returning = returning;
+    h.wantsKey = returning || wantsKey;
     sendTo(to, wire::sendlogininfo(to));
 }

@@ -6,6 +6,7 @@
 
 TServer::TServer(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("Server"));
+    steady_.start();
     Sock1 = new TSock(this);
     Sock1->PortName = QStringLiteral("7772");
     Sock1->OnAccept = [this](TSock* s) { Sock1Accept(s); };
@@ -35,52 +36,10 @@ TServer::~TServer() {
         if (p.endpoint) p.endpoint->OnInfo = nullptr, p.endpoint->OnDisconnect = nullptr;
 }
 
-void TServer::setListening(bool on, const QString& port) {
+void TServer::setListening(bool on, const QString& port, bool loopbackOnly) {
     Sock1->PortName = port;
+    Sock1->LoopbackOnly = loopbackOnly;
     Sock1->setListen(on);
-}
-
-void TServer::Sock1Accept(TSock* listener) {
-    int slot = 0;
-    if (slotcount == 0) {
-        slotcount = 1;
-        slot = 1;
-    } else {
-        int i = 1;
-        // A slot kept for a dropped player is taken, too.
-        while (i < slotcount && slotTaken(i))
-            ++i;
-        if (!slotTaken(i)) {
-            slot = i;
-        } else if (slotcount < MaxSlots) {
-            slot = ++slotcount;
-        } else {
-            TSock* scratch = nullptr;
-            if (listener->Accept(scratch)) {
-                scratch->OnRead = nullptr;
-                try {
-                    scratch->Send(wire::frame(wire::full()));
-                } catch (const ESockException&) {
-                }
-                // Closing hands the message to the network before the socket goes.
-                delete scratch;
-            }
-            return;
-        }
-    }
-    TSock* endpoint = nullptr;
-    if (!listener->Accept(endpoint)) return; // nothing taken, the slot stays free
-    if (slot != 1 && blockedAtAccept(endpoint)) return;
-    occupy(slot, endpoint);
-    players[slot].invited = slot == 1 || !gate.isPrivate();
-    holds[slot].key.clear();
-    holds[slot].returning = false;
-    holds[slot].wantsKey = false;
-    endpoint->OnDisconnect = tempsock->OnDisconnect;
-    endpoint->OnInfo = tempsock->OnInfo;
-    endpoint->OnRead = [this](TSock* s, int n) { Sock1Read(s, n); };
-    framers[slot].clear();
-    sendTo(slot, wire::sendlogininfo(slot));
 }
 
 void TServer::occupy(int slot, TSock* endpoint) {
@@ -93,7 +52,11 @@ void TServer::occupy(int slot, TSock* endpoint) {
     p.serial = ++lastSerial;
     p.queuedMessages = 0;
     p.queuedBytes = 0;
+    p.codeShown = false;
+    p.chatTokens = ChatBurst;
+    p.chatClock = steady_.elapsed();
     endpoint->Tag = slot;
+    startLoginDeadline(slot);
 }
 
 void TServer::Sock1Read(TSock* endpoint, int) {
@@ -144,7 +107,8 @@ void TServer::tempsockDisconnect(TSock* endpoint) {
 void TServer::tempsockInfo(TSock* endpoint, int, const QString& text) {
     if (text != QLatin1String("Socket Closed")) return;
     const int slot = endpoint->Tag;
-    if (!validSlot(slot) || players[slot].endpoint != endpoint) return;
+    // A close by the peer is reported twice; its departure runs once.
+    if (!validSlot(slot) || players[slot].endpoint != endpoint || !players[slot].connected) return;
     departed(slot);
 }
 
@@ -249,7 +213,8 @@ void TServer::sendTo(int slot, const QByteArray& text) {
         qDebug("Kelvoa host: send to %d: %s", slot, e.what());
         return;
     }
-    if (p.endpoint->pendingBytes() > MaxPendingOutput) {
+    // The own client reads in this process: closing it would end the program.
+    if (slot != 1 && p.endpoint->pendingBytes() > MaxPendingOutput) {
         // A peer that never reads would make the host hold everything sent
         // to it. It is closed once the current message is handled, so that a
         // broadcast in progress is not cut short.
@@ -273,9 +238,17 @@ void TServer::receivedlogininfo(int conn, wire::Fields& f) {
     const int n = f.number();
     if (n != conn) return;
     const QByteArray version = f.next();
-    const QByteArray name = f.rest();
+    // As long as the dialogs let a name be: it goes into every relay.
+    const QByteArray name = f.rest().left(wire::MaxNameBytes);
     auto& p = players[n];
     if (!p.connected) return;
+    if (!p.loggedin && !holds[n].returning && roomKept() < 0) {
+        // The last free slot waits for a dropped player coming back.
+        sendTo(n, wire::full());
+        dropQueued(n);
+        disconnectsock(n);
+        return;
+    }
     p.name = name;
     p.loggedin = true;
     broadcast(wire::newplayerinfo(n, name));
@@ -300,7 +273,10 @@ void TServer::kickhim(int conn, wire::Fields& f) {
     // A removed player is not to come back: his key is void, and a client
     // that would come back is told so before the close (others get nothing).
     voidSeatKey(target);
-    if (players[target].connected && holds[target].wantsKey) sendTo(target, wire::kicked());
+    auto& p = players[target];
+    // Removed for the rest of this hosting: the address is refused from now on.
+    if (target != 1 && p.connected && p.endpoint) removed_.insert(addressOf(p.endpoint));
+    if (p.connected && holds[target].wantsKey) sendTo(target, wire::kicked());
     disconnectsock(target);
 }
 
@@ -316,15 +292,26 @@ void TServer::chat(int conn, wire::Fields& f, bool isAction) {
     if (!wire::parseInt(QString::fromLatin1(sender), n))
         throw wire::FieldError(QString::fromLatin1(sender));
     if (n != conn || !players[n].connected) return;
+    if (!spend(n)) return;
     const QByteArray& name = players[n].name;
-    broadcast(isAction ? wire::actionRelay(sender, name, rest)
-                       : wire::chatRelay(sender, name, rest));
+    const QByteArray line = clipLine(rest);
+    broadcast(isAction ? wire::actionRelay(sender, name, line)
+                       : wire::chatRelay(sender, name, line));
+}
+
+QByteArray TServer::clipLine(const QByteArray& line) {
+    if (line.size() <= wire::MaxLineBytes) return line;
+    // The colour after the last '|' is kept: the line is cut, not recoloured.
+    const qsizetype bar = line.lastIndexOf('|');
+    const QByteArray colour =
+        bar >= 0 && line.size() - bar <= MaxColourBytes ? line.mid(bar) : QByteArray();
+    return line.left(wire::MaxLineBytes - colour.size()) + colour;
 }
 
 void TServer::playasound(int conn, wire::Fields& f) {
     const int sender = f.number();
-    if (sender != conn) return;
-    broadcast(wire::playasoundRelay(sender, f.rest()));
+    if (sender != conn || !spend(conn)) return;
+    broadcast(wire::playasoundRelay(sender, f.rest().left(wire::MaxSoundBytes)));
 }
 
 void TServer::justwatch(int conn, wire::Fields& f) {

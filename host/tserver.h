@@ -8,11 +8,14 @@
 // judges in the same order every time: who is asking (the sender field must
 // be that connection), then turn and phase, then legality.
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
 
 #include <array>
 #include <deque>
+#include <functional>
 
 #include "dice.h"
 #include "framing.h"
@@ -33,7 +36,11 @@ struct TPlayerSlot {
     quint64 serial = 0;
     int queuedMessages = 0;
     qsizetype queuedBytes = 0;
-    bool invited = true; // a private game's code was presented (or none is asked)
+    bool invited = true;    // a private game's code was presented (or none is asked)
+    bool codeShown = false; // it presented the code itself (no login deadline then)
+    // Chat, actions and sounds are rationed: a burst, then a steady few.
+    double chatTokens = 0;
+    qint64 chatClock = 0;
 };
 
 class TServer : public QObject {
@@ -54,6 +61,17 @@ public:
     static constexpr int HandOverSlot = 3;
     // How long a dropped player's slot is kept for him (seat_hold.h).
     static constexpr int DefaultSeatHoldMs = 3 * 60 * 1000;
+    // A connection that neither logs in nor shows a private game's code
+    // within this time is closed: an honest client answers the greeting at
+    // once, so a silent one only keeps a slot from somebody else.
+    static constexpr int DefaultLoginDeadlineMs = 5000;
+    // Connections from one address (an IPv6 one by its /64) that have not
+    // logged in yet; a household joining together stays well below it.
+    static constexpr int MaxUnseatedPerAddress = 3;
+    // Chat lines, actions and sounds one connection may send at once, and
+    // per second after that; the rest is dropped, not relayed.
+    static constexpr int ChatBurst = 8;
+    static constexpr int ChatPerSecond = 2;
 
     // What computertimer does when it fires.
     enum ComputerTag { ComputerMoves = 2, ComputerRolls = 3 };
@@ -62,7 +80,10 @@ public:
     ~TServer() override;
 
     // Switches the listening endpoint on; port "7772" unless tests choose "0".
-    void setListening(bool on, const QString& port = QStringLiteral("7772"));
+    // 'loopbackOnly' listens for this computer alone (a solo game whose port
+    // another program holds still needs its own client to reach it).
+    void setListening(bool on, const QString& port = QStringLiteral("7772"),
+                      bool loopbackOnly = false);
     quint16 listeningPort() const { return Sock1->localPort(); }
 
     // Where the dice come from; nullptr goes back to the process-wide fair dice.
@@ -98,6 +119,19 @@ public:
 
     // Tests shorten it; 0 keeps no slot.
     int seatHoldMs = DefaultSeatHoldMs;
+    // Tests shorten it; 0 waits for ever.
+    int loginDeadlineMs = DefaultLoginDeadlineMs;
+
+    // Tells the hosting copy's own client by the port of its end of the
+    // loopback connection, which the process knows and no other program can
+    // hold at the same time. Set, slot 1 is given to that connection alone;
+    // unset (tests and harnesses that play the hosting user by hand), the
+    // first connection is taken for it, as the host always did.
+    std::function<bool(quint16 peerPort)> ownClient;
+
+    // Addresses whose connection the hosting user removed: they stay out for
+    // the rest of this hosting.
+    int removedAddresses() const { return int(removed_.size()); }
     bool seatHeld(int slot) const;
 
     std::size_t queued() const { return receivedlist.size(); }
@@ -164,13 +198,27 @@ private:
     void kickhim(int conn, wire::Fields& f);
     void disconnectsock(int slot);
     void chat(int conn, wire::Fields& f, bool isAction);
+    // A chat line cut to what is relayed; "|colour" is at most this long.
+    static constexpr qsizetype MaxColourBytes = 12;
+    static QByteArray clipLine(const QByteArray& line);
     void playasound(int conn, wire::Fields& f);
     void justwatch(int conn, wire::Fields& f);
     void departed(int slot);
     // A private game's door for a connection that has not shown the code
     // (tserver_invite.cpp): true when 'command' may go on to its handler.
     bool letIn(int conn, const QByteArray& command, wire::Fields& f);
-    bool blockedAtAccept(TSock* endpoint);
+
+    // The door (tserver_door.cpp).
+    static QByteArray addressOf(const TSock* endpoint);
+    int freeSlot(bool fromTop) const;
+    int unseatedFrom(const QByteArray& address) const;
+    int roomKept() const;
+    void startLoginDeadline(int slot);
+    bool seatedAfterCode(int conn);
+    void closeFrom(const QByteArray& address, int except);
+    bool spend(int conn);
+    QSet<QByteArray> removed_;
+    QElapsedTimer steady_;
 
     // A connection takes a slot; what its last connection left goes.
     void occupy(int slot, TSock* endpoint);
@@ -182,7 +230,9 @@ private:
     void voidSeatKey(int slot);
     void rejoin(int conn, wire::Fields& f);
     void leaving(int conn, wire::Fields& f);
-    void moveInto(int from, int to);
+    // Moves a connection that has not logged in yet into another slot and
+    // asks it again; 'returning' for a dropped player back with his key.
+    void moveInto(int from, int to, bool returning);
     std::array<SeatHold, MaxSlots + 1> holds{};
 
     std::deque<Queued> receivedlist;

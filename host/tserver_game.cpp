@@ -59,7 +59,7 @@ int TServer::requestSeat(int field) const {
 void TServer::startgame(int conn, wire::Fields& f) {
     // Only the hosting user starts (or restarts) a game.
     if (conn != 1) return;
-    const QByteArray name = f.next();
+    const QByteArray name = f.next().left(wire::MaxNameBytes);
     stopGameTimers();
     broadcast(wire::startgameRelay(name));
     for (int seat = 1; seat <= rules::SeatCount; ++seat)

@@ -5,14 +5,6 @@
 #include "catalogue.h"
 #include "tserver.h"
 
-bool TServer::blockedAtAccept(TSock* endpoint) {
-    if (!gate.blocked(QHostAddress(endpoint->HostName))) return false;
-    // Too many wrong codes from there lately: not a word, not a slot.
-    endpoint->OnRead = nullptr;
-    delete endpoint;
-    return true;
-}
-
 bool TServer::letIn(int conn, const QByteArray& command, wire::Fields& f) {
     auto& p = players[conn];
     const bool login = command == cmd::LoginInfo;
@@ -22,8 +14,16 @@ bool TServer::letIn(int conn, const QByteArray& command, wire::Fields& f) {
         const auto verdict = gate.check(QHostAddress(p.endpoint->HostName), code);
         if (verdict == InviteGate::Admitted) {
             p.invited = true;
-            return false; // the login that follows is handled as usual
+            p.codeShown = true;
+            // Waiting high up, it now takes the lowest free slot and is asked
+            // again; otherwise the login that follows is handled as usual.
+            seatedAfterCode(conn);
+            return false;
         }
+        // Shut out (now or before): every connection from there goes, the
+        // silent ones too, not only this one.
+        if (gate.blocked(QHostAddress(p.endpoint->HostName)))
+            closeFrom(addressOf(p.endpoint), conn);
         if (verdict == InviteGate::Blocked) {
             disconnectsock(conn);
             return false;

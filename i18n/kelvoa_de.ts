@@ -249,6 +249,10 @@ Kein Router steht dazwischen; eine Firewall muss TCP-Port 7772 hereinlassen.</tr
         <source>No game is hosted at %1.</source>
         <translation>Bei %1 ist kein Spiel eröffnet.</translation>
     </message>
+    <message>
+        <source>(a private game)</source>
+        <translation>(ein privates Spiel)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -766,6 +770,30 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>You</source>
         <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Port %1 is used by another program: others cannot join this game.</source>
+        <translation>Port %1 wird von einem anderen Programm belegt: Andere können diesem Spiel nicht beitreten.</translation>
+    </message>
+    <message>
+        <source>Port %1 is used by another program, so this game cannot be hosted. Close that program (perhaps another Kelvoa) and choose File &gt; Host a Game… again, or join a game instead.</source>
+        <translation>Port %1 wird von einem anderen Programm belegt, deshalb kann dieses Spiel nicht eröffnet werden. Schließe dieses Programm (vielleicht ein anderes Kelvoa) und wähle noch einmal Datei &gt; Spiel eröffnen …, oder tritt stattdessen einem Spiel bei.</translation>
+    </message>
+    <message>
+        <source>The removed player knows this game&apos;s invite. Make a new invite, so that the old one lets nobody in any more? Everybody here stays.</source>
+        <translation>Der entfernte Spieler kennt die Einladung zu diesem Spiel. Eine neue Einladung erstellen, damit die alte niemanden mehr hereinlässt? Alle, die hier sind, bleiben.</translation>
+    </message>
+    <message>
+        <source>New Invite</source>
+        <translation>Neue Einladung</translation>
+    </message>
+    <message>
+        <source>Keep Invite</source>
+        <translation>Einladung behalten</translation>
+    </message>
+    <message>
+        <source>The invite is new: File &gt; Host a Game… &gt; Copy Invite gives it to your friends.</source>
+        <translation>Die Einladung ist neu: Mit Datei &gt; Spiel eröffnen … &gt; Einladung kopieren gibst du sie deinen Freunden.</translation>
     </message>
 </context>
 <context>

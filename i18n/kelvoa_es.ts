@@ -249,6 +249,10 @@ No hay ningún router en medio; el cortafuegos debe dejar entrar el puerto TCP 7
         <source>No game is hosted at %1.</source>
         <translation>No hay ninguna partida creada en %1.</translation>
     </message>
+    <message>
+        <source>(a private game)</source>
+        <translation>(una partida privada)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -766,6 +770,30 @@ Todos los derechos reservados.</translation>
     <message>
         <source>You</source>
         <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Port %1 is used by another program: others cannot join this game.</source>
+        <translation>Otro programa está usando el puerto %1: nadie más puede unirse a esta partida.</translation>
+    </message>
+    <message>
+        <source>Port %1 is used by another program, so this game cannot be hosted. Close that program (perhaps another Kelvoa) and choose File &gt; Host a Game… again, or join a game instead.</source>
+        <translation>Otro programa está usando el puerto %1, así que no se puede crear esta partida. Cierra ese programa (quizá otro Kelvoa) y vuelve a elegir Archivo &gt; Crear una partida…, o únete a una partida.</translation>
+    </message>
+    <message>
+        <source>The removed player knows this game&apos;s invite. Make a new invite, so that the old one lets nobody in any more? Everybody here stays.</source>
+        <translation>El jugador expulsado conoce la invitación de esta partida. ¿Crear una invitación nueva para que la antigua ya no deje entrar a nadie? Todos los que están aquí se quedan.</translation>
+    </message>
+    <message>
+        <source>New Invite</source>
+        <translation>Nueva invitación</translation>
+    </message>
+    <message>
+        <source>Keep Invite</source>
+        <translation>Mantener invitación</translation>
+    </message>
+    <message>
+        <source>The invite is new: File &gt; Host a Game… &gt; Copy Invite gives it to your friends.</source>
+        <translation>La invitación es nueva: con Archivo &gt; Crear una partida… &gt; Copiar invitación se la das a tus amigos.</translation>
     </message>
 </context>
 <context>

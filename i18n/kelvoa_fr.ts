@@ -249,6 +249,10 @@ Aucun routeur entre les deux&#xa0;; un pare-feu doit laisser entrer le port TCP 
         <source>No game is hosted at %1.</source>
         <translation>Aucune partie n&apos;est hébergée sur %1.</translation>
     </message>
+    <message>
+        <source>(a private game)</source>
+        <translation>(une partie privée)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -766,6 +770,30 @@ Tous droits réservés.</translation>
     <message>
         <source>You</source>
         <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Port %1 is used by another program: others cannot join this game.</source>
+        <translation>Le port %1 est utilisé par un autre programme&#xa0;: personne d&apos;autre ne peut rejoindre cette partie.</translation>
+    </message>
+    <message>
+        <source>Port %1 is used by another program, so this game cannot be hosted. Close that program (perhaps another Kelvoa) and choose File &gt; Host a Game… again, or join a game instead.</source>
+        <translation>Le port %1 est utilisé par un autre programme&#xa0;: cette partie ne peut donc pas être hébergée. Fermez ce programme (peut-être un autre Kelvoa) et choisissez de nouveau Fichier &gt; Héberger une partie…, ou rejoignez plutôt une partie.</translation>
+    </message>
+    <message>
+        <source>The removed player knows this game&apos;s invite. Make a new invite, so that the old one lets nobody in any more? Everybody here stays.</source>
+        <translation>Le joueur retiré connaît l&apos;invitation de cette partie. Créer une nouvelle invitation, pour que l&apos;ancienne ne laisse plus entrer personne&#xa0;? Tous ceux qui sont là restent.</translation>
+    </message>
+    <message>
+        <source>New Invite</source>
+        <translation>Nouvelle invitation</translation>
+    </message>
+    <message>
+        <source>Keep Invite</source>
+        <translation>Garder l&apos;invitation</translation>
+    </message>
+    <message>
+        <source>The invite is new: File &gt; Host a Game… &gt; Copy Invite gives it to your friends.</source>
+        <translation>L&apos;invitation est nouvelle&#xa0;: Fichier &gt; Héberger une partie… &gt; Copier l&apos;invitation la donne à vos amis.</translation>
     </message>
 </context>
 <context>

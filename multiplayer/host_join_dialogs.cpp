@@ -362,7 +362,8 @@ void JoinGameDialog::showGames() {
         const FoundGame& g = shown_[r];
         QString game = g.running ? tr("running") : tr("waiting");
         if (g.version != QLatin1String(wire::Version)) game += tr(" (version %1)").arg(g.version);
-        gameList->setItem(r, ColName, cell(g.name));
+        // A private game says nothing of itself but that it is here.
+        gameList->setItem(r, ColName, cell(g.name.isEmpty() ? tr("(a private game)") : g.name));
         gameList->setItem(r, ColAddress,
                           cell(g.thisComputer ? g.address + tr(" (this computer)") : g.address));
         gameList->setItem(r, ColPlayers, cell(QString::number(g.players)));

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QUrl>
 
 #include <arpa/inet.h>
 #include <miniupnpc/upnpcommands.h>
@@ -23,6 +25,44 @@ bool routerSaidNo(int rc) {
     return rc <= NATPMP_ERR_UNDEFINEDERROR && rc > NATPMP_TRYAGAIN;
 }
 } // namespace
+
+QHostAddress defaultGateway(const QByteArray& routeTable) {
+    // Lines of "Iface Destination Gateway Flags ...", the addresses as hex in
+    // the machine's byte order; the default route has destination 0.
+    const QList<QByteArray> lines = routeTable.split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> f = lines[i].simplified().split(' ');
+        if (f.size() < 4 || f[1] != "00000000") continue;
+        bool ok = false, flagsOk = false;
+        const quint32 raw = f[2].toUInt(&ok, 16);
+        const uint flags = f[3].toUInt(&flagsOk, 16);
+        constexpr uint Up = 0x1, Gateway = 0x2;
+        if (!ok || !flagsOk || raw == 0 || (flags & (Up | Gateway)) != (Up | Gateway)) continue;
+        return QHostAddress(ntohl(raw)); // stored as it lies in memory
+    }
+    return {};
+}
+
+UPNPDev* onlyFrom(UPNPDev* devices, const QHostAddress& gateway) {
+    // Any device on the network may answer the search, and the first answer
+    // would decide the internet address put into invites: only the router
+    // that this computer's traffic really leaves through counts.
+    UPNPDev* kept = nullptr;
+    UPNPDev** tail = &kept;
+    while (devices) {
+        UPNPDev* d = devices;
+        devices = d->pNext;
+        d->pNext = nullptr;
+        const QHostAddress at(QUrl(QString::fromLatin1(d->descURL)).host());
+        if (!gateway.isNull() && at == gateway) {
+            *tail = d;
+            tail = &d->pNext;
+        } else {
+            freeUPNPDevlist(d);
+        }
+    }
+    return kept;
+}
 
 RouterWorker::~RouterWorker() {
     close();
@@ -113,6 +153,10 @@ Reachability RouterWorker::openUpnp(int gen) {
     UPNPDev* devices =
         upnpDiscoverDevice("urn:schemas-upnp-org:device:InternetGatewayDevice:1", DiscoverMs,
                            nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
+    QFile routes(QStringLiteral("/proc/net/route"));
+    const QHostAddress gateway =
+        routes.open(QIODevice::ReadOnly) ? defaultGateway(routes.readAll()) : QHostAddress();
+    devices = onlyFrom(devices, gateway);
     if (!devices) return none;
     const int igd = UPNP_GetValidIGD(devices, &urls_, &data_, lan_, sizeof lan_);
     freeUPNPDevlist(devices);

@@ -10,6 +10,12 @@
 
 #include "port_mapping.h"
 
+// The IPv4 default gateway in a route table as Linux lists it
+// (/proc/net/route); null when there is none.
+QHostAddress defaultGateway(const QByteArray& routeTable);
+// The devices of a search that answered from the gateway; the others are freed.
+UPNPDev* onlyFrom(UPNPDev* devices, const QHostAddress& gateway);
+
 class RouterWorker : public QObject {
     Q_OBJECT
 public:

@@ -76,6 +76,17 @@
  *   told "CMD_sendlogininfo+<held slot>" again, and logs in as a newcomer does.
  *   Copies that know none of these ignore them, and log in as they always did.
  *
+ * What the host relays is bounded: a name is cut at MaxNameBytes, a chat or
+ * action line at MaxLineBytes and a sound's rest at MaxSoundBytes, so no
+ * relay comes near what a client's framer takes; chat, actions and sounds are
+ * rationed per connection (a burst, then a few a second), the excess dropped.
+ * Connection 1 is only ever the hosting copy's own client, told apart inside
+ * the process by its end of the loopback connection, never by anything on
+ * the wire; every other connection is given a slot from 2 up (in a private
+ * game from 9 down until its code was shown, then moved down and asked again
+ * with CMD_sendlogininfo), must log in (or show the code) within a few
+ * seconds, and an address the hosting user removed stays out.
+ *
  * Games on this network (UDP port 7772, one message per datagram; built and
  * read in discovery.h, never on a game connection):
  *   CMD_findgame+<version>                              asker, to broadcast
@@ -140,6 +151,16 @@ namespace wire {
 inline constexpr char Version[] = "1.0.3";
 inline constexpr quint16 GamePort = 7772;
 inline constexpr quint16 LobbyPort = 9001;
+
+// What the host relays of a peer's text (see the grammar above). A name is as
+// long as the dialogs allow; a line leaves a relay far below the framer's limit
+// even with the longest name and the command in front.
+inline constexpr qsizetype MaxNameBytes = 32;
+inline constexpr qsizetype MaxLineBytes = 1000;
+inline constexpr qsizetype MaxSoundBytes = 16;
+// What the input line takes: a typed line and its "|colour" stay within
+// MaxLineBytes, so the host never has to cut an honest one.
+inline constexpr int MaxTypedChars = int(MaxLineBytes) - 20;
 
 // ---- client to host (text is encoded to the code page here) ----
 QByteArray logininfo(int conn, const QString& version, const QString& name);

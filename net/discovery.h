@@ -7,6 +7,9 @@
  *   answer   := "CMD_gamehere+" <host's name> "+" <seated players 0..2> "+"
  *               <spys 0..7> "+" <"1" game running | "0"> "+" <host's version>
  *
+ * A private game answers with an empty name, no players, no spys and no game
+ * running: that a game is here, nothing more.
+ *
  * Both travel over UDP port 7772 (beside the game's TCP port 7772) as
  * Windows-1252 text, like the wire. The host's name is relayed as the bytes it
  * logged in with; it may hold '+', so an answer is read from its right end.

@@ -118,6 +118,22 @@ quint16 TSock::localPort() const {
     return 0;
 }
 
+quint16 TSock::boundPort() const {
+    if (!socket_) return 0;
+    if (socket_->localPort() != 0) return socket_->localPort();
+    if (socket_->socketDescriptor() < 0) return 0;
+    sockaddr_storage local{};
+    socklen_t size = sizeof local;
+    if (getsockname(static_cast<int>(socket_->socketDescriptor()),
+                    reinterpret_cast<sockaddr*>(&local), &size) != 0)
+        return 0;
+    if (local.ss_family == AF_INET)
+        return ntohs(reinterpret_cast<const sockaddr_in&>(local).sin_port);
+    if (local.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6&>(local).sin6_port);
+    return 0;
+}
+
 void TSock::info(int code, const QString& text) {
     if (OnInfo) OnInfo(this, code, text);
 }
@@ -142,7 +158,8 @@ void TSock::setListen(bool on) {
     if (!ok || port > 65535) throw ESockException(QT_TR_NOOP("Listen - Error Binding Socket"));
     auto* server = new QTcpServer(this);
     server->setListenBacklogSize(5);
-    if (!server->listen(QHostAddress::Any, static_cast<quint16>(port))) {
+    const QHostAddress where = LoopbackOnly ? QHostAddress::LocalHost : QHostAddress::Any;
+    if (!server->listen(where, static_cast<quint16>(port))) {
         const auto err = server->serverError();
         delete server;
         if (err == QAbstractSocket::AddressInUseError ||
@@ -181,6 +198,7 @@ bool TSock::Accept(TSock*& into) {
     child->OnInfo = OnInfo;
     child->PortName = PortName;
     child->HostName = s->peerAddress().toString();
+    child->PeerPort = s->peerPort();
     if (child->HostName.startsWith(QLatin1String("::ffff:")))
         child->HostName = child->HostName.mid(7);
     child->adopt(s);
@@ -261,6 +279,10 @@ void TSock::Open() {
     releaseSocket();
     auto* s = new QTcpSocket(this);
     adopt(s);
+    // Bound before it connects, the connection's own end is known at once:
+    // the host in this process tells its own client by it.
+    if (LoopbackOnly && !s->bind(QHostAddress::LocalHost, 0))
+        qWarning("Kelvoa: could not bind the loopback connection first");
     if (address.isNull()) {
         // A dotted address that does not parse cannot be reached; report it
         // the way a failed connect is reported.

@@ -48,6 +48,11 @@ public:
 
     QString HostName;
     QString PortName;
+    // An accepted endpoint's peer port (HostName holds its address).
+    quint16 PeerPort = 0;
+    // A listener that takes connections from this computer only; an outgoing
+    // connection to this computer, bound before it connects.
+    bool LoopbackOnly = false;
     int Tag = 0;
 
     ReadHandler OnRead;
@@ -61,6 +66,9 @@ public:
     bool connected() const { return connected_; }
     // The port actually bound (useful when listening on port "0").
     quint16 localPort() const;
+    // The local port of an outgoing connection, known from the moment it is
+    // opened: the system gives it at the connect, before the peer answers.
+    quint16 boundPort() const;
 
     void setListen(bool on);
     bool Accept(TSock*& into);

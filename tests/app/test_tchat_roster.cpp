@@ -1,5 +1,6 @@
 // The main window as a client: login, dispatch, the roster of seats and
 // watchers, the host's commands on it, and closing.
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,8 +15,13 @@
 namespace {
 class RecordingDialogs : public Dialogs {
 public:
-    QStringList shown;
+    QStringList shown, asked;
+    bool answer = false;
     void message(QWidget*, const QString& text) override { shown.append(text); }
+    bool ask(QWidget*, const QString& text, const QString&, const QString&) override {
+        asked.append(text);
+        return answer;
+    }
 };
 } // namespace
 
@@ -31,6 +37,7 @@ private slots:
     void gameIsFull();
     void privateGameRefuses();
     void hostClosingClosesWindow();
+    void floodingHostIsLetGo();
     void kickPopupRules();
     void justWatch();
     void opponentsForTally();
@@ -53,6 +60,8 @@ private:
 
 void TestTchatRoster::init() {
     dialogs.shown.clear();
+    dialogs.asked.clear();
+    dialogs.answer = false;
     cues.clear();
     host = std::make_unique<RawHost>();
     QVERIFY(host->listen());
@@ -214,6 +223,32 @@ void TestTchatRoster::hostClosingClosesWindow() {
     QVERIFY(!chat->isVisible());
 }
 
+void TestTchatRoster::floodingHostIsLetGo() {
+    start(2);
+    chat->show();
+    QSignalSpy closed(chat.get(), &Tchat::closed);
+    // Small messages without end, far faster than one a tick is handled.
+    const QByteArray burst = wire::frame("CMD_noise+1+").repeated(20000);
+    std::size_t most = 0;
+    qint64 sent = 0;
+    QElapsedTimer t;
+    t.start();
+    while (host->client() && host->client()->state() == QAbstractSocket::ConnectedState &&
+           sent < 140LL * 1024 * 1024 && t.elapsed() < 20000) {
+        if (host->client()->bytesToWrite() < 1024 * 1024) {
+            host->client()->write(burst);
+            sent += burst.size();
+        }
+        QTest::qWait(1);
+        most = std::max(most, chat->queued());
+    }
+    // Let go as a departure, long before the flood ends, with the queue bounded.
+    QTRY_VERIFY(closed.count() >= 1);
+    QVERIFY(most <= std::size_t(Tchat::MaxQueuedMessages));
+    QVERIFY(sent < 140LL * 1024 * 1024);
+    qInfo("flooding host let go after %lld bytes; at most %zu messages waited", sent, most);
+}
+
 void TestTchatRoster::kickPopupRules() {
     start(1, true);
     chat->preparePopup(2);
@@ -229,6 +264,18 @@ void TestTchatRoster::kickPopupRules() {
     QCOMPARE(host->waitForPrefix("CMD_justwatch"), QByteArray("CMD_justwatch+2+1"));
     chat->popup_unsetwatch->trigger();
     QCOMPARE(host->waitForPrefix("CMD_justwatch"), QByteArray("CMD_justwatch+2+2"));
+    QVERIFY(dialogs.asked.isEmpty()); // a public game has no invite to renew
+
+    // The removed player knew a private game's invite: a fresh one is offered.
+    QString given;
+    chat->inviteCode = QStringLiteral("ABCDEFGHJK");
+    chat->changeInviteCode = [&given](const QString& c) { given = c; };
+    dialogs.answer = true;
+    chat->popup_remove->trigger();
+    QCOMPARE(host->waitForPrefix("CMD_kickhim"), QByteArray("CMD_kickhim+1+2+"));
+    QCOMPARE(dialogs.asked.size(), 1);
+    QVERIFY(!given.isEmpty() && given != QLatin1String("ABCDEFGHJK"));
+    QCOMPARE(chat->inviteCode, given);
 
     // A copy that does not host offers nothing.
     chat->ishost = false;

@@ -1,8 +1,8 @@
 // Two main windows, the real host and real loopback sockets: a hosting user
 // and a joining user play a whole game by clicking, as players would.
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -50,6 +50,8 @@ bool actFor(Tchat& chat) {
 struct Table {
     explicit Table(unsigned seed) : dice(seed) {
         server.setDiceSource(&dice);
+        // Slot 1 is Alice's own client's, as the program wires it.
+        server.ownClient = [this](quint16 peerPort) { return alice.ownsEnd(peerPort); };
         alice.startHost = [this] {
             server.setListening(true, "0");
             return server.listeningPort();
@@ -125,6 +127,7 @@ private slots:
     void soloAgainstKlot();
     void handOverThroughTheGiveButton();
     void droppedLineKeepsTheSeat();
+    void strangerCannotEndTheHostingCopy();
 };
 
 void TestTwoPlayers::wholeGameByClicking() {
@@ -393,7 +396,8 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QVERIFY(!server.seatHeld(2));
     QVERIFY(!bob.reconnectbar->isVisible());
     QCOMPARE(alice.label_playername2->text(), QStringLiteral("Bob"));
-    QTRY_VERIFY(saw(alice, QStringLiteral("Bob lost the connection; the seat is kept for 3 minutes.")));
+    QTRY_VERIFY(
+        saw(alice, QStringLiteral("Bob lost the connection; the seat is kept for 3 minutes.")));
     QTRY_VERIFY(saw(alice, QStringLiteral("Bob is back.")));
     QVERIFY(!saw(bob, QStringLiteral("Bob is back.")));
     QCOMPARE(carol.myseat, 3);
@@ -416,13 +420,6 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QVERIFY(bobRolled || !server.game.gameon());
     t.verifyBoardsAgree();
 
-    // A removed player does not come back, not even as a watcher.
-    alice.kicking(3);
-    QTRY_VERIFY(!carol.isVisible());
-    QTest::qWait(1500);
-    QVERIFY(!server.players[3].connected);
-    QVERIFY(!carol.reconnecting());
-
     // A player who never comes back: the hold ends after its time, and the
     // slot is free for the next newcomer.
     server.seatHoldMs = 300;
@@ -438,6 +435,15 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QTRY_VERIFY(dan.loggedin && dan.hasSeatKey());
     QCOMPARE(dan.myseat, 2);
 
+    // A removed player does not come back, not even as a watcher.
+    alice.kicking(3);
+    QTRY_VERIFY(!carol.isVisible());
+    QTest::qWait(1500);
+    QVERIFY(!server.players[3].connected);
+    QVERIFY(!carol.reconnecting());
+    // Removed, his computer stays out for the rest of the hosting.
+    QCOMPARE(server.removedAddresses(), 1);
+
     // A host that is gone for good: after its time the client asks, and
     // Close ends the window.
     dan.reconnectForMs = 1500;
@@ -449,6 +455,45 @@ void TestTwoPlayers::droppedLineKeepsTheSeat() {
     QVERIFY(!dan.reconnecting());
     QTest::mouseClick(dan.button_closeconn, Qt::LeftButton);
     QTRY_VERIFY(!dan.isVisible());
+}
+
+void TestTwoPlayers::strangerCannotEndTheHostingCopy() {
+    Table t(5);
+    Tchat& alice = t.alice;
+    Tchat& bob = t.bob;
+    QVERIFY(t.seatAndStart());
+    QTRY_VERIFY(alice.queued() == 0 && bob.queued() == 0);
+    // A stranger logs in with the longest name the framer lets through, then
+    // says the longest line there is, and then a flood of them.
+    QTcpSocket stranger;
+    stranger.connectToHost(QHostAddress::LocalHost, t.server.listeningPort());
+    QVERIFY(stranger.waitForConnected(5000));
+    QByteArray got;
+    QTRY_VERIFY((got += stranger.readAll()).contains('\xff'));
+    QCOMPARE(got.left(got.indexOf('\xff')), QByteArray("CMD_sendlogininfo+3"));
+    const QByteArray name(50000, 'N'), line(50000, 'L');
+    stranger.write(wire::frame("CMD_logininfo+3+1.0.3+" + name));
+    QTRY_VERIFY(t.server.players[3].loggedin);
+    QCOMPARE(t.server.players[3].name, QByteArray(wire::MaxNameBytes, 'N'));
+    // One after the other (all at once would be cut off as a flood).
+    for (int i = 0; i < 40; ++i) {
+        stranger.write(wire::frame("CMD_chat+3+" + line + "|clRed"));
+        QTest::qWait(60);
+    }
+    QTRY_VERIFY(saw(bob, QStringLiteral("LLLL")));
+    QTest::qWait(3000); // what the host would relay of the flood, it has relayed
+    // The hosting copy and the other player are there as before...
+    QVERIFY(alice.isVisible() && alice.sock->connected());
+    QVERIFY(bob.isVisible() && bob.sock->connected());
+    QVERIFY(t.server.game.gameon());
+    // ...the lines were cut, and only a burst of them went out.
+    int relayed = 0;
+    for (const QString& l : bob.transcriptLines()) {
+        if (!l.contains(QLatin1String("chats: LLL"))) continue;
+        ++relayed;
+        QVERIFY(l.size() < wire::MaxLineBytes + 100);
+    }
+    QVERIFY(relayed >= 1 && relayed <= TServer::ChatBurst + 6);
 }
 
 QTEST_MAIN(TestTwoPlayers)

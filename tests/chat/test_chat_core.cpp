@@ -207,6 +207,9 @@ void TestChatCore::typed_data() {
     QTest::newRow("/help") << false << "/help" << Outgoing{};
     QTest::newRow("/quit") << false << "/quit" << Outgoing{};
     QTest::newRow("empty") << false << "" << Outgoing{};
+    QTest::newRow("blanks") << false << "   \t " << Outgoing{};
+    QTest::newRow("/me blanks") << false << "/me   " << Outgoing{};
+    QTest::newRow("blanks around") << false << " hi " << Outgoing{Outgoing::Chat, " hi "};
     QTest::newRow("phrase") << true << "Nice Try!" << Outgoing{Outgoing::Action, "says: Nice Try!"};
     QTest::newRow("phrase /me") << true << "/me cheers" << Outgoing{Outgoing::Action, "cheers"};
     QTest::newRow("phrase /me glued")

@@ -6,11 +6,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <csignal>
+#include <thread>
 
 #include "catalogue.h"
-#include "raw_client.h"
 #include "port_watch.h"
+#include "raw_client.h"
 #include "raw_host.h"
 #include "sound_player.h"
 #include "tally_file.h"
@@ -39,6 +47,8 @@ private slots:
     void cleanup();
     void hostingListensAndOpensLobbyConnection();
     void soloListensWithoutLobbyConnection();
+    void strangerNeverTakesSlotOne();
+    void soloGoesOnWhenPortIsTaken();
     void joiningConnectsAndDoesNotListen_data();
     void joiningConnectsAndDoesNotListen();
     void twoParametersConnectNowhere();
@@ -104,6 +114,71 @@ void TestStartup::soloListensWithoutLobbyConnection() {
     QCOMPARE(raw.waitForPrefix("CMD_sendlogininfo"), QByteArray("CMD_sendlogininfo+2"));
     QTest::qWait(300);
     QCOMPARE(lobby.connections, 0);
+}
+
+void TestStartup::strangerNeverTakesSlotOne() {
+    // Another program connects in a tight loop from before the game listens
+    // until well after: whoever is fastest, slot 1 is the game's own client.
+    std::atomic<bool> stop{false};
+    std::atomic<int> tries{0}, greeted{0}, slotOne{0};
+    std::thread racer([&] {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(wire::GamePort);
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        while (!stop) {
+            const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+            ++tries;
+            if (::connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
+                char buf[64] = {};
+                pollfd p{s, POLLIN, 0};
+                if (::poll(&p, 1, 2000) == 1 && ::read(s, buf, sizeof buf - 1) > 0) {
+                    ++greeted;
+                    if (QByteArray(buf).startsWith("CMD_sendlogininfo+1\xff")) ++slotOne;
+                }
+            }
+            ::close(s);
+        }
+    });
+    launch({});
+    QTRY_VERIFY_WITH_TIMEOUT(greeted > 20, 15000);
+    stop = true;
+    racer.join();
+    qInfo("%d tries, %d greeted", int(tries), int(greeted));
+    QCOMPARE(int(slotOne), 0);
+    // The game's own client is there, as connection 1, and the game goes on.
+    RawClient raw;
+    QVERIFY(raw.connectTo(wire::GamePort));
+    QCOMPARE(raw.waitForPrefix("CMD_sendlogininfo"), QByteArray("CMD_sendlogininfo+2"));
+    raw.send("CMD_logininfo+2+1.0.3+Racer");
+    QCOMPARE(raw.waitForPrefix("CMD_existingplayers"), QByteArray("CMD_existingplayers+1+You"));
+    QCOMPARE(program.state(), QProcess::Running);
+}
+
+void TestStartup::soloGoesOnWhenPortIsTaken() {
+    // Another program holds the game's port and takes every connection.
+    QTcpServer other;
+    QVERIFY(other.listen(QHostAddress::Any, wire::GamePort));
+    const QList<quint16> before = loopbackListeners();
+    launch({});
+    // The solo game's host listens where only this computer reaches it...
+    quint16 here = 0;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        [&] {
+            for (quint16 p : loopbackListeners())
+                if (!before.contains(p)) here = p;
+            return here != 0;
+        }(),
+        10000);
+    // ...its own client is seated there, and nothing went to the other program.
+    RawClient raw;
+    QVERIFY(raw.connectTo(here));
+    QCOMPARE(raw.waitForPrefix("CMD_sendlogininfo"), QByteArray("CMD_sendlogininfo+2"));
+    raw.send("CMD_logininfo+2+1.0.3+Guest");
+    QCOMPARE(raw.waitForPrefix("CMD_existingplayers"), QByteArray("CMD_existingplayers+1+You"));
+    QTest::qWait(300);
+    QVERIFY(!other.hasPendingConnections());
+    QCOMPARE(program.state(), QProcess::Running);
 }
 
 void TestStartup::joiningConnectsAndDoesNotListen_data() {

@@ -34,9 +34,10 @@ private slots:
     void justWatch();
     void idleHostRunsNoTimer();
     void privateGameLetsInOnlyTheInvited();
+    void silentConnectionsLeaveNoMark();
 
 private:
-    RawClient* connectClient(int expectedSlot);
+    RawClient* connectClient(int expectedSlot, const QString& from = QString());
     RawClient* login(const QByteArray& name, int expectedSlot);
     void settle();
 
@@ -59,10 +60,10 @@ void TestTServer::settle() {
     QTest::qWait(60);
 }
 
-RawClient* TestTServer::connectClient(int expectedSlot) {
+RawClient* TestTServer::connectClient(int expectedSlot, const QString& from) {
     clients.push_back(std::make_unique<RawClient>());
     RawClient* c = clients.back().get();
-    if (!c->connectTo(server->listeningPort())) return nullptr;
+    if (!c->connectTo(server->listeningPort(), 5000, from)) return nullptr;
     const QByteArray m = c->waitForPrefix("CMD_sendlogininfo+");
     if (m != wire::sendlogininfo(expectedSlot)) {
         qWarning() << "got" << m;
@@ -198,8 +199,13 @@ void TestTServer::playasoundRelay() {
 void TestTServer::kick() {
     RawClient* a = login("Alice", 1);
     RawClient* b = login("Bob", 2);
-    RawClient* c = login("Cy", 3);
-    QVERIFY(a && b && c);
+    QVERIFY(a && b);
+    RawClient* c = connectClient(3, "127.0.0.2");
+    QVERIFY(c);
+    c->send("CMD_logininfo+3+1.0.3+Cy");
+    QVERIFY(!b->waitForPrefix("CMD_newplayerinfo+3+Cy").isEmpty());
+    settle();
+    c->take();
     b->send("CMD_kickhim+2+3+"); // only the hosting user may remove anyone
     settle();
     QVERIFY(c->isOpen());
@@ -207,6 +213,16 @@ void TestTServer::kick() {
     QVERIFY(c->waitClosed());
     QVERIFY(c->take().isEmpty()); // no message for the dropped client
     QVERIFY(!b->waitForPrefix("CMD_playerdisconnected+3+Cy").isEmpty());
+
+    // Removed for the rest of the hosting: his address gets not a word, not a slot...
+    clients.push_back(std::make_unique<RawClient>());
+    RawClient* again = clients.back().get();
+    if (again->connectTo(server->listeningPort(), 5000, "127.0.0.2")) QVERIFY(again->waitClosed());
+    settle();
+    QCOMPARE(again->take(), Messages{});
+    QCOMPARE(server->removedAddresses(), 1);
+    // ...while everybody else still comes in as before.
+    QVERIFY(login("Dee", 3));
 }
 
 void TestTServer::spoofedSendersIgnored_data() {
@@ -349,8 +365,9 @@ void TestTServer::privateGameLetsInOnlyTheInvited() {
     RawClient* host = login("Host", 1); // the hosting user's own connection needs no code
     QVERIFY(host);
 
+    // Until it shows the code, a connection waits in the highest free slot.
     auto refused = [this](const QList<QByteArray>& lines) -> bool {
-        RawClient* c = connectClient(2);
+        RawClient* c = connectClient(9);
         if (!c) return false;
         for (const QByteArray& l : lines)
             c->send(l);
@@ -359,13 +376,13 @@ void TestTServer::privateGameLetsInOnlyTheInvited() {
         // Nothing of the game reached it: the refusal alone.
         const Messages got = c->take();
         if (got != Messages{"CMD_private+"}) qWarning() << got;
-        return got == Messages{"CMD_private+"} && !server->players[2].connected;
+        return got == Messages{"CMD_private+"} && !server->players[9].connected;
     };
     // No code: the chat before the login is neither relayed nor shown to it.
-    QVERIFY(refused({"CMD_chat+2+let me in|clBlack", "CMD_logininfo+2+1.0.3+Eve"}));
+    QVERIFY(refused({"CMD_chat+9+let me in|clBlack", "CMD_logininfo+9+1.0.3+Eve"}));
     // Five wrong codes within a minute are each refused with a word...
     for (const QByteArray code : {"abcdefghjk", "ABCDEFGHJ", "ABCDEFGHJKA", "", "ABCDEFGHJL"})
-        QVERIFY(refused({"CMD_invite+2+" + code + "+", "CMD_logininfo+2+1.0.3+Eve"}));
+        QVERIFY(refused({"CMD_invite+9+" + code + "+", "CMD_logininfo+9+1.0.3+Eve"}));
     QCOMPARE(host->take(), Messages{});
     // ...past that the address is shut out for a minute, even with the right code.
     clock += 59000;
@@ -376,15 +393,69 @@ void TestTServer::privateGameLetsInOnlyTheInvited() {
     settle();
     QCOMPARE(shut->take(), Messages{});
 
+    // The code moves the invited down to the lowest free slot, where it is
+    // asked again; what it sent for the slot it waited in is forgotten.
     clock += 2000;
-    RawClient* friendly = connectClient(2);
+    RawClient* friendly = connectClient(9);
     QVERIFY(friendly);
-    friendly->send("CMD_invite+2+ABCDEFGHJK+");
+    friendly->send("CMD_invite+9+ABCDEFGHJK+");
+    friendly->send("CMD_logininfo+9+1.0.3+Bob");
+    QCOMPARE(friendly->waitForPrefix("CMD_sendlogininfo+"), QByteArray("CMD_sendlogininfo+2"));
     friendly->send("CMD_logininfo+2+1.0.3+Bob");
     QVERIFY(friendly->waitFor(2));
     settle();
     QCOMPARE(friendly->take(), (Messages{"CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Host"}));
     QCOMPARE(host->take(), Messages{"CMD_newplayerinfo+2+Bob"});
+}
+
+void TestTServer::silentConnectionsLeaveNoMark() {
+    server->loginDeadlineMs = 600;
+    server->gate.setCode("ABCDEFGHJK");
+    RawClient* host = login("Host", 1);
+    QVERIFY(host);
+    // A stranger opens connection after connection and says nothing: a few
+    // wait high up, the rest are turned away at once.
+    QElapsedTimer since;
+    since.start();
+    std::vector<RawClient*> silent;
+    for (int slot = 9; slot > 9 - TServer::MaxUnseatedPerAddress; --slot) {
+        silent.push_back(connectClient(slot, "127.0.0.2"));
+        QVERIFY(silent.back());
+    }
+    for (int i = 0; i < 3; ++i) {
+        clients.push_back(std::make_unique<RawClient>());
+        RawClient* more = clients.back().get();
+        if (more->connectTo(server->listeningPort(), 5000, "127.0.0.2"))
+            QVERIFY(more->waitClosed(1000));
+        QCOMPARE(more->take(), Messages{});
+    }
+    // The invited friend still takes seat 2 while they wait.
+    RawClient* friendly = connectClient(9 - TServer::MaxUnseatedPerAddress);
+    QVERIFY(friendly);
+    friendly->send("CMD_invite+6+ABCDEFGHJK+");
+    QCOMPARE(friendly->waitForPrefix("CMD_sendlogininfo+"), QByteArray("CMD_sendlogininfo+2"));
+    friendly->send("CMD_logininfo+2+1.0.3+Bob");
+    QVERIFY(!friendly->waitForPrefix("CMD_newplayerinfo+2+Bob").isEmpty());
+    // Past the deadline every silent one is gone, and nobody heard of them.
+    for (RawClient* c : silent)
+        QVERIFY(c->waitClosed(3000));
+    QVERIFY(since.elapsed() >= server->loginDeadlineMs);
+    qInfo("silent connections kept a slot for %lld ms (deadline %d ms)", since.elapsed(),
+          server->loginDeadlineMs);
+    settle();
+    QCOMPARE(host->take(), Messages{"CMD_newplayerinfo+2+Bob"});
+    QVERIFY(friendly->isOpen());
+
+    // An address shut out for wrong codes loses its waiting connections at once.
+    RawClient* waiting = connectClient(9, "127.0.0.3");
+    QVERIFY(waiting);
+    for (int i = 0; i < InviteGate::MaxWrongPerMinute; ++i) {
+        RawClient* guess = connectClient(8, "127.0.0.3");
+        QVERIFY(guess);
+        guess->send("CMD_invite+8+WRONGCODE" + QByteArray::number(i) + "+");
+        QVERIFY(guess->waitClosed());
+    }
+    QVERIFY(waiting->waitClosed(300));
 }
 
 QTEST_GUILESS_MAIN(TestTServer)

@@ -16,13 +16,14 @@
 
 #include <memory>
 
-#include "catalogue.h"
 #include "address_kind.h"
+#include "catalogue.h"
 #include "discovery_responder.h"
 #include "host_join_dialogs.h"
 #include "port_mapping.h"
 #include "raw_client.h"
 #include "restart.h"
+#include "router_worker.h"
 #include "tchat.h"
 #include "tserver.h"
 #include "windows.h"
@@ -91,6 +92,8 @@ private slots:
     void hostDialogOffersThisComputersAddresses();
     void addressKinds_data();
     void addressKinds();
+    void routerOnlyAtTheDefaultGateway_data();
+    void routerOnlyAtTheDefaultGateway();
     void hostDialogTellsWhatTheRouterSaid();
     void joinAListedGame();
     void unreachableHostKeepsTheDialog_data();
@@ -324,6 +327,33 @@ void TestHostJoinDialogs::addressKinds() {
     if (asRouterReply) QCOMPARE(reply.toString(), address);
 }
 
+void TestHostJoinDialogs::routerOnlyAtTheDefaultGateway_data() {
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QString>("gateway");
+    const QByteArray head = "Iface\tDestination\tGateway \tFlags\tRefCnt\tUse\tMetric\tMask\n";
+    QTest::newRow("home") << head + "eth0\t00000000\t0101A8C0\t0003\t0\t0\t100\t00000000\n"
+                                    "eth0\t0001A8C0\t00000000\t0001\t0\t0\t100\t00FFFFFF\n"
+                          << "192.168.1.1";
+    QTest::newRow("default route second")
+        << head + "eth0\t0001A8C0\t00000000\t0001\t0\t0\t0\t00FFFFFF\n"
+                  "wlan0\t00000000\t014DA8C0\t0003\t0\t0\t600\t00000000\n"
+        << "192.168.77.1";
+    QTest::newRow("no default route")
+        << head + "eth0\t0001A8C0\t00000000\t0001\t0\t0\t0\t00FFFFFF\n"
+        << QString();
+    QTest::newRow("route down") << head + "eth0\t00000000\t0101A8C0\t0002\t0\t0\t0\t0\n"
+                                << QString();
+    QTest::newRow("garbage") << QByteArray("x\n00000000 zz 3\n\n\t\t\n") << QString();
+    QTest::newRow("empty") << QByteArray() << QString();
+}
+
+void TestHostJoinDialogs::routerOnlyAtTheDefaultGateway() {
+    QFETCH(QByteArray, table);
+    QFETCH(QString, gateway);
+    const QHostAddress found = defaultGateway(table);
+    QCOMPARE(found.isNull() ? QString() : found.toString(), gateway);
+}
+
 // What the router said reaches the hosting player twice: once in the
 // transcript, and in the Host dialog, which also picks the invite's address.
 void TestHostJoinDialogs::hostDialogTellsWhatTheRouterSaid() {
@@ -348,12 +378,17 @@ void TestHostJoinDialogs::hostDialogTellsWhatTheRouterSaid() {
     } rows[] = {
         {{Reachability::Asking, {}, {}, {}}, "Asking your router", "2001:db8::5", {}},
         {{Reachability::Open, QHostAddress("203.0.114.1"), {}, "UPnP"},
-         "203.0.114.1 — your router forwards TCP port 7772", "203.0.114.1",
+         "203.0.114.1 — your router forwards TCP port 7772",
+         "203.0.114.1",
          "0+Friends on the internet join you at 203.0.114.1."},
         {{Reachability::Shared, QHostAddress("100.64.0.1"), {}, "NAT-PMP"},
-         "100.64.0.1, is a private or shared one", "2001:db8::5", cannot},
+         "100.64.0.1, is a private or shared one",
+         "2001:db8::5",
+         cannot},
         {{Reachability::Taken, {}, "192.168.77.9", "UPnP"},
-         "to another computer (192.168.77.9). Kelvoa leaves that", "2001:db8::5", {}},
+         "to another computer (192.168.77.9). Kelvoa leaves that",
+         "2001:db8::5",
+         {}},
         {{Reachability::Refused, {}, {}, "UPnP"}, "refused", "2001:db8::5", {}},
         {{Reachability::NoRouter, {}, {}, {}}, "No router answered", "2001:db8::5", {}},
     };

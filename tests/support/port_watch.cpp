@@ -19,3 +19,18 @@ bool listeningOn(quint16 port) {
     }
     return false;
 }
+
+QList<quint16> loopbackListeners() {
+    QList<quint16> ports;
+    QFile f(QStringLiteral("/proc/net/tcp"));
+    if (!f.open(QIODevice::ReadOnly)) return ports;
+    f.readLine();
+    while (!f.atEnd()) {
+        const QList<QByteArray> fields = f.readLine().simplified().split(' ');
+        if (fields.size() < 4 || fields[3] != "0A" || !fields[1].startsWith("0100007F:")) continue;
+        bool ok = false;
+        const quint16 port = fields[1].mid(9).toUShort(&ok, 16);
+        if (ok) ports << port;
+    }
+    return ports;
+}

@@ -5,4 +5,8 @@
 // it, for a moment: a program starting just then could be refused the port.
 #include <QtGlobal>
 
+#include <QList>
+
 bool listeningOn(quint16 port);
+// The ports on which something listens at 127.0.0.1 only.
+QList<quint16> loopbackListeners();

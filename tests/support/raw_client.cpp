@@ -4,7 +4,8 @@
 #include <QDeadlineTimer>
 #include <QTest>
 
-bool RawClient::connectTo(quint16 port, int timeoutMs) {
+bool RawClient::connectTo(quint16 port, int timeoutMs, const QString& from) {
+    if (!from.isEmpty() && !sock_.bind(QHostAddress(from))) return false;
     sock_.connectToHost(QStringLiteral("127.0.0.1"), port);
     QDeadlineTimer dl(timeoutMs);
     while (sock_.state() != QAbstractSocket::ConnectedState && !dl.hasExpired()) {

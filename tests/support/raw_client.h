@@ -9,7 +9,9 @@
 
 class RawClient {
 public:
-    bool connectTo(quint16 port, int timeoutMs = 5000);
+    // 'from' is a loopback address of 127.0.0.0/8 to come from (the host
+    // counts and removes by address); empty: the system's choice.
+    bool connectTo(quint16 port, int timeoutMs = 5000, const QString& from = QString());
     void send(const QByteArray& text); // text without terminator
     void sendRaw(const QByteArray& bytes);
     // Waits until at least n messages have arrived (in total since the last take).
