@@ -23,10 +23,16 @@ ChancesBar::ChancesBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chances"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setToolTip(tr("Chance to win, as the computer sees it"));
+    setAccessibleName(tr("Chances to win: no game"));
 }
 
 void ChancesBar::setChance(double seat1) {
     chance_ = seat1 < 0 ? -1 : std::min(1.0, seat1);
+    // Read out as it is drawn: the top player's share first.
+    const QString said =
+        chance_ < 0 ? tr("Chances to win: no game")
+                    : tr("Chances to win: player 1 %1, player 2 %2").arg(seatText(1), seatText(2));
+    if (accessibleName() != said) setAccessibleName(said);
     update();
 }
 

@@ -74,6 +74,7 @@ void Tchat::buildRest() {
     turnflow = new board::TurnFlow(*view, *link_, this);
     connect(StartGame1, &QAction::triggered, turnflow, &board::TurnFlow::button_startClick);
     buildComfort();
+    buildAccess();
 
     handlers_ = {
         {QString::fromLatin1(cmd::SendLoginInfo), &Tchat::sendloginfo},

@@ -386,6 +386,9 @@ private:
     void wirePhraseEditor();
     bool mychatKey(QKeyEvent* e);
     void buildComfort();
+    void buildAccess();
+    void refreshAccess();
+    void announceLine(const QString& line);
     void buildKeys();
     void applyComfortSettings(bool hints, bool animate);
     void afterMessage(const QString& command, const QString& rest);

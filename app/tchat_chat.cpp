@@ -153,6 +153,7 @@ void Tchat::addlinetochat(const QString& line, int color) {
     transcript_.append(line);
     mainchat->addLine(line, chat::ColorValue(color));
     linkcounter = mainchat->linkcounter();
+    announceLine(line);
 }
 
 void Tchat::chatrecieved(const QString& rest) {
@@ -249,8 +250,11 @@ void Tchat::applyTextColor() {
 // ---- phrases ----
 
 void Tchat::updatePhraseButtons() {
-    for (int i = 0; i < PhraseCount; ++i)
+    for (int i = 0; i < PhraseCount; ++i) {
         b_phrase[i]->setToolTip(phrases[std::size_t(i)]);
+        b_phrase[i]->setAccessibleName(
+            tr("Phrase %1: %2").arg(QString::number(i + 1), phrases[std::size_t(i)]));
+    }
 }
 
 void Tchat::phraseClick(int n) {

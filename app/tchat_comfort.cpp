@@ -136,6 +136,8 @@ void Tchat::afterMessage(const QString& command, const QString& rest) {
 }
 
 void Tchat::refreshHints() {
+    // What screen readers are told follows every change the hints follow.
+    refreshAccess();
     if (!hintoverlay) return;
     if (!ShowHints1->isChecked()) {
         hintoverlay->clearHints();

@@ -1,5 +1,6 @@
 #include "board_view.h"
 
+#include "board_accessible.h"
 #include "board_model.h"
 #include "chip_animation.h"
 
@@ -70,6 +71,8 @@ BoardView::BoardView(QWidget* panel_board) : QObject(panel_board) {
     };
     for (const auto& [widget, name] : named)
         widget->setObjectName(QLatin1String(name));
+    installBoardAccessibility();
+    reader = new BoardReader(*this);
 }
 
 QLabel* BoardView::picture(const QPixmap& pixmap, QRect geometry) {
@@ -81,7 +84,9 @@ QLabel* BoardView::picture(const QPixmap& pixmap, QRect geometry) {
 
 void BoardView::buildPanel() {
     // Created bottom to top: a later control covers an earlier one.
-    board = picture(pictures_->board, {2, 2, 358, 294});
+    board = new BoardPicture(FlatPanel1);
+    board->setGeometry(2, 2, 358, 294);
+    board->setPixmap(pictures_->board);
 
     label_error = textLabel(FlatPanel1, {7, 235, 98, 54}, 13, ErrorOrange, Qt::AlignCenter);
     label_error->setWordWrap(true);
@@ -198,6 +203,7 @@ void BoardView::showdice(const std::array<int, 4>& values) {
     const auto images = dice();
     for (int i = 0; i < 4; ++i)
         images[i]->setPixmap(pictures_->die(values[i]));
+    shownDice_ = values;
 }
 
 void BoardView::setEyes(int seat, bool shown) {

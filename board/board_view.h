@@ -13,6 +13,7 @@
 namespace board {
 
 class ChipAnimator;
+class BoardReader;
 
 class BoardView : public QObject {
     Q_OBJECT
@@ -73,6 +74,9 @@ public:
     ChipAnimator* animator = nullptr;
     // Values 0 and 1 show a die; anything else an empty place.
     void showdice(const std::array<int, 4>& values);
+    std::array<int, 4> shownDice() const { return shownDice_; }
+    // What screen readers are told of the board.
+    BoardReader* reader = nullptr;
     void setEyes(int seat, bool shown);
     // The turn marker stands beside the name of the seat to act.
     void moveTurnMarker(int seat);
@@ -93,6 +97,7 @@ private:
 
     std::optional<BoardPictures> pictures_; // from the moment the panel is built
     std::array<std::array<ChipImage*, 7>, 2> chips_{};
+    std::array<int, 4> shownDice_{-1, -1, -1, -1};
 };
 
 } // namespace board

@@ -108,6 +108,7 @@ TurnLog::TurnLog(QWidget* parent) : QPlainTextEdit(parent) {
 
 void TurnLog::addLine(const QString& line) {
     appendPlainText(line);
+    emit lineAdded(line);
 }
 
 QStringList TurnLog::lines() const {

@@ -16,6 +16,8 @@ class ClickImage : public QLabel {
     Q_OBJECT
 public:
     explicit ClickImage(QWidget* parent = nullptr);
+    // A press from the keyboard or a screen reader counts as a click.
+    void click() { emit clicked(); }
 signals:
     void clicked();
 
@@ -25,6 +27,13 @@ protected:
 
 private:
     bool pressed_ = false;
+};
+
+// The board picture; screen readers meet it as the table of its squares.
+class BoardPicture : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
 };
 
 // A chip on the board. Its owner mark names the connection whose user may
@@ -73,6 +82,8 @@ public:
     QStringList lines() const;
 signals:
     void focusWanted();
+    // Each line as it is written, for those who hear the log instead.
+    void lineAdded(const QString& line);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

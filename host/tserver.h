@@ -129,6 +129,12 @@ public:
     // first connection is taken for it, as the host always did.
     std::function<bool(quint16 peerPort)> ownClient;
 
+    // The one door for every connection, whatever carried it (accepted on
+    // the game port, or a relayed stream): gives it a slot and greets it, or
+    // turns it away (and deletes it). The endpoint is the host's from here
+    // on; only an 'accepted' one can be the own client's.
+    bool admit(TSock* endpoint, bool accepted);
+
     // Addresses whose connection the hosting user removed: they stay out for
     // the rest of this hosting.
     int removedAddresses() const { return int(removed_.size()); }

@@ -26,7 +26,11 @@ bool isLoopback(const QString& host) {
 } // namespace
 
 QByteArray TServer::addressOf(const TSock* endpoint) {
-    return InviteGate::addressKey(QHostAddress(endpoint->HostName));
+    const QHostAddress ip(endpoint->HostName);
+    // A connection that came another way than by TCP is counted by what
+    // names its peer there.
+    if (ip.isNull()) return "peer:" + endpoint->HostName.toUtf8();
+    return InviteGate::addressKey(ip);
 }
 
 int TServer::freeSlot(bool fromTop) const {
@@ -67,9 +71,15 @@ int TServer::roomKept() const {
 void TServer::Sock1Accept(TSock* listener) {
     TSock* endpoint = nullptr;
     if (!listener->Accept(endpoint)) return; // nothing taken, no slot changes
-    const bool own = ownClient ? !players[1].connected && isLoopback(endpoint->HostName) &&
+    admit(endpoint, true);
+}
+
+bool TServer::admit(TSock* endpoint, bool accepted) {
+    // Only a connection accepted here can be the own client's.
+    const bool own =
+        accepted && (ownClient ? !players[1].connected && isLoopback(endpoint->HostName) &&
                                      ownClient(endpoint->PeerPort)
-                               : slotcount == 0;
+                               : slotcount == 0);
     const QByteArray address = addressOf(endpoint);
     const auto turnAway = [&](bool full) {
         endpoint->OnRead = nullptr;
@@ -88,17 +98,17 @@ void TServer::Sock1Accept(TSock* listener) {
         // Removed, or shut out for wrong codes: not a word, not a slot.
         if (removed_.contains(address) || gate.blocked(QHostAddress(endpoint->HostName))) {
             turnAway(false);
-            return;
+            return false;
         }
         slot = freeSlot(gate.isPrivate());
         if (slot == 0) {
             turnAway(true);
-            return;
+            return false;
         }
         // Already waiting with enough connections that said nothing yet.
         if (unseatedFrom(address) >= MaxUnseatedPerAddress) {
             turnAway(false);
-            return;
+            return false;
         }
     }
     slotcount = qMax(slotcount, slot);
@@ -112,6 +122,7 @@ void TServer::Sock1Accept(TSock* listener) {
     endpoint->OnRead = [this](TSock* s, int n) { Sock1Read(s, n); };
     framers[slot].clear();
     sendTo(slot, wire::sendlogininfo(slot));
+    return true;
 }
 
 void TServer::startLoginDeadline(int slot) {

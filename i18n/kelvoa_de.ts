@@ -7,6 +7,14 @@
         <source>Chance to win, as the computer sees it</source>
         <translation>Gewinnchance, wie der Computer sie sieht</translation>
     </message>
+    <message>
+        <source>Chances to win: no game</source>
+        <translation>Gewinnchancen: kein Spiel</translation>
+    </message>
+    <message>
+        <source>Chances to win: player 1 %1, player 2 %2</source>
+        <translation>Gewinnchancen: Spieler 1 %1, Spieler 2 %2</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -795,6 +803,30 @@ Alle Rechte vorbehalten.</translation>
         <source>The invite is new: File &gt; Host a Game… &gt; Copy Invite gives it to your friends.</source>
         <translation>Die Einladung ist neu: Mit Datei &gt; Spiel eröffnen … &gt; Einladung kopieren gibst du sie deinen Freunden.</translation>
     </message>
+    <message>
+        <source>Chat input</source>
+        <translation>Chateingabe</translation>
+    </message>
+    <message>
+        <source>Chat transcript</source>
+        <translation>Chatverlauf</translation>
+    </message>
+    <message>
+        <source>Smileys</source>
+        <translation>Smileys</translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation>Plaudertöne</translation>
+    </message>
+    <message>
+        <source>Game table</source>
+        <translation>Spieltisch</translation>
+    </message>
+    <message>
+        <source>Phrase %1: %2</source>
+        <translation>Spruch %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1171,6 +1203,245 @@ Das geschieht nur einmal; bis dahin spielt der Computer „Stark“.</translatio
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Möchtest du die Bilanz wirklich zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>board::BoardReader</name>
+    <message>
+        <source>Turn log</source>
+        <translation>Zugprotokoll</translation>
+    </message>
+    <message>
+        <source>Show the route of seat 1</source>
+        <translation>Weg von Platz 1 zeigen</translation>
+    </message>
+    <message>
+        <source>Show the route of seat 2</source>
+        <translation>Weg von Platz 2 zeigen</translation>
+    </message>
+    <message>
+        <source>Player 1, green chips, top row</source>
+        <translation>Spieler 1, grüne Steine, obere Reihe</translation>
+    </message>
+    <message>
+        <source>Player 2, orange chips, bottom row</source>
+        <translation>Spieler 2, orange Steine, untere Reihe</translation>
+    </message>
+    <message>
+        <source>Move refused</source>
+        <translation>Zug abgelehnt</translation>
+    </message>
+    <message>
+        <source>Board panel</source>
+        <translation>Spielbrett</translation>
+    </message>
+    <message>
+        <source>Route of seat 1, green arrows</source>
+        <translation>Weg von Platz 1, grüne Pfeile</translation>
+    </message>
+    <message>
+        <source>Route of seat 2, orange arrows</source>
+        <translation>Weg von Platz 2, orange Pfeile</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <source>You are just watching</source>
+        <translation>Du schaust nur zu</translation>
+    </message>
+    <message>
+        <source>%1 is just watching</source>
+        <translation>%1 schaut nur zu</translation>
+    </message>
+    <message>
+        <source>Your status</source>
+        <translation>Dein Stand</translation>
+    </message>
+    <message>
+        <source>%1&apos;s status</source>
+        <translation>Stand von %1</translation>
+    </message>
+    <message>
+        <source>Turn marker: your turn</source>
+        <translation>Zugmarke: Du bist dran</translation>
+    </message>
+    <message>
+        <source>Turn marker: %1&apos;s turn</source>
+        <translation>Zugmarke: %1 ist dran</translation>
+    </message>
+    <message>
+        <source>Three rows of seven squares, player 1&apos;s row at the top; squares are counted along your route</source>
+        <translation>Drei Reihen mit je sieben Feldern, die Reihe von Spieler 1 oben; die Felder werden entlang deines Wegs gezählt</translation>
+    </message>
+    <message>
+        <source>Three rows of seven squares, player 1&apos;s row at the top; squares are counted along player 1&apos;s route</source>
+        <translation>Drei Reihen mit je sieben Feldern, die Reihe von Spieler 1 oben; die Felder werden entlang des Wegs von Spieler 1 gezählt</translation>
+    </message>
+</context>
+<context>
+    <name>board::BoardSpeech</name>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>a list of chip numbers: 1, 2 and 5</comment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>may move home</source>
+        <translation>kann ins Ziel ziehen</translation>
+    </message>
+    <message>
+        <source>may move to square %1</source>
+        <translation>kann auf Feld %1 ziehen</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s square %2</source>
+        <translation>Feld %2 von %1</translation>
+    </message>
+    <message>
+        <source>no square</source>
+        <translation>kein Feld</translation>
+    </message>
+    <message>
+        <source>No square</source>
+        <translation>Kein Feld</translation>
+    </message>
+    <message>
+        <source>rosette</source>
+        <translation>Rosette</translation>
+    </message>
+    <message>
+        <source>your chip %1</source>
+        <translation>dein Stein %1</translation>
+    </message>
+    <message>
+        <source>your chips %1</source>
+        <translation>deine Steine %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chip</source>
+        <translation>Stein von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2 chips</source>
+        <translation>%2 Steine von %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Your home pile</source>
+        <translation>Dein Zielstapel</translation>
+    </message>
+    <message>
+        <source>Your start pile</source>
+        <translation>Dein Startstapel</translation>
+    </message>
+    <message>
+        <source>%1&apos;s home pile</source>
+        <translation>Zielstapel von %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s start pile</source>
+        <translation>Startstapel von %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no chips</source>
+        <translation>keine Steine</translation>
+    </message>
+    <message>
+        <source>1 chip</source>
+        <translation>1 Stein</translation>
+    </message>
+    <message>
+        <source>%1 chips</source>
+        <translation>%1 Steine</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Your chip %1</source>
+        <translation>Dein Stein %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chip %2</source>
+        <translation>Stein %2 von %1</translation>
+    </message>
+    <message>
+        <source>in the start pile</source>
+        <translation>im Startstapel</translation>
+    </message>
+    <message>
+        <source>in the home pile</source>
+        <translation>im Ziel</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>Middle row</source>
+        <translation>Mittlere Reihe</translation>
+    </message>
+    <message>
+        <source>Your row</source>
+        <translation>Deine Reihe</translation>
+    </message>
+    <message>
+        <source>%1&apos;s row</source>
+        <translation>Reihe von %1</translation>
+    </message>
+    <message>
+        <source>Dice: not thrown yet</source>
+        <translation>Würfel: noch nicht geworfen</translation>
+    </message>
+    <message>
+        <source>Dice: 1 point</source>
+        <translation>Würfel: 1 Punkt</translation>
+    </message>
+    <message>
+        <source>Dice: %1 points</source>
+        <translation>Würfel: %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Die %1: marked tip up</source>
+        <translation>Würfel %1: markierte Spitze oben</translation>
+    </message>
+    <message>
+        <source>Die %1: plain tip up</source>
+        <translation>Würfel %1: leere Spitze oben</translation>
+    </message>
+    <message>
+        <source>Die %1: not thrown yet</source>
+        <translation>Würfel %1: noch nicht geworfen</translation>
     </message>
 </context>
 <context>

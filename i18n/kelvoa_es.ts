@@ -7,6 +7,14 @@
         <source>Chance to win, as the computer sees it</source>
         <translation>Probabilidad de ganar, según el ordenador</translation>
     </message>
+    <message>
+        <source>Chances to win: no game</source>
+        <translation>Probabilidades de ganar: no hay partida</translation>
+    </message>
+    <message>
+        <source>Chances to win: player 1 %1, player 2 %2</source>
+        <translation>Probabilidades de ganar: jugador 1 %1, jugador 2 %2</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -795,6 +803,30 @@ Todos los derechos reservados.</translation>
         <source>The invite is new: File &gt; Host a Game… &gt; Copy Invite gives it to your friends.</source>
         <translation>La invitación es nueva: con Archivo &gt; Crear una partida… &gt; Copiar invitación se la das a tus amigos.</translation>
     </message>
+    <message>
+        <source>Chat input</source>
+        <translation>Entrada del chat</translation>
+    </message>
+    <message>
+        <source>Chat transcript</source>
+        <translation>Historial del chat</translation>
+    </message>
+    <message>
+        <source>Smileys</source>
+        <translation>Emoticonos</translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation>Sonidos del chat</translation>
+    </message>
+    <message>
+        <source>Game table</source>
+        <translation>Mesa de juego</translation>
+    </message>
+    <message>
+        <source>Phrase %1: %2</source>
+        <translation>Frase %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1171,6 +1203,245 @@ Solo ocurre una vez; mientras tanto, el ordenador juega como «Fuerte».</transl
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>¿Seguro que quieres reiniciar el marcador?</translation>
+    </message>
+</context>
+<context>
+    <name>board::BoardReader</name>
+    <message>
+        <source>Turn log</source>
+        <translation>Registro de turnos</translation>
+    </message>
+    <message>
+        <source>Show the route of seat 1</source>
+        <translation>Mostrar el recorrido del puesto 1</translation>
+    </message>
+    <message>
+        <source>Show the route of seat 2</source>
+        <translation>Mostrar el recorrido del puesto 2</translation>
+    </message>
+    <message>
+        <source>Player 1, green chips, top row</source>
+        <translation>Jugador 1, fichas verdes, fila de arriba</translation>
+    </message>
+    <message>
+        <source>Player 2, orange chips, bottom row</source>
+        <translation>Jugador 2, fichas naranjas, fila de abajo</translation>
+    </message>
+    <message>
+        <source>Move refused</source>
+        <translation>Jugada rechazada</translation>
+    </message>
+    <message>
+        <source>Board panel</source>
+        <translation>Panel del tablero</translation>
+    </message>
+    <message>
+        <source>Route of seat 1, green arrows</source>
+        <translation>Recorrido del puesto 1, flechas verdes</translation>
+    </message>
+    <message>
+        <source>Route of seat 2, orange arrows</source>
+        <translation>Recorrido del puesto 2, flechas naranjas</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partida terminada</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <source>You are just watching</source>
+        <translation>Solo estás mirando</translation>
+    </message>
+    <message>
+        <source>%1 is just watching</source>
+        <translation>%1 solo está mirando</translation>
+    </message>
+    <message>
+        <source>Your status</source>
+        <translation>Tu estado</translation>
+    </message>
+    <message>
+        <source>%1&apos;s status</source>
+        <translation>Estado de %1</translation>
+    </message>
+    <message>
+        <source>Turn marker: your turn</source>
+        <translation>Marcador de turno: te toca</translation>
+    </message>
+    <message>
+        <source>Turn marker: %1&apos;s turn</source>
+        <translation>Marcador de turno: turno de %1</translation>
+    </message>
+    <message>
+        <source>Three rows of seven squares, player 1&apos;s row at the top; squares are counted along your route</source>
+        <translation>Tres filas de siete casillas, la del jugador 1 arriba; las casillas se cuentan a lo largo de tu recorrido</translation>
+    </message>
+    <message>
+        <source>Three rows of seven squares, player 1&apos;s row at the top; squares are counted along player 1&apos;s route</source>
+        <translation>Tres filas de siete casillas, la del jugador 1 arriba; las casillas se cuentan a lo largo del recorrido del jugador 1</translation>
+    </message>
+</context>
+<context>
+    <name>board::BoardSpeech</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>a list of chip numbers: 1, 2 and 5</comment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>may move home</source>
+        <translation>puede llegar a la meta</translation>
+    </message>
+    <message>
+        <source>may move to square %1</source>
+        <translation>puede ir a la casilla %1</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>casilla %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casilla %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s square %2</source>
+        <translation>casilla %2 de %1</translation>
+    </message>
+    <message>
+        <source>no square</source>
+        <translation>ninguna casilla</translation>
+    </message>
+    <message>
+        <source>No square</source>
+        <translation>Ninguna casilla</translation>
+    </message>
+    <message>
+        <source>rosette</source>
+        <translation>roseta</translation>
+    </message>
+    <message>
+        <source>your chip %1</source>
+        <translation>tu ficha %1</translation>
+    </message>
+    <message>
+        <source>your chips %1</source>
+        <translation>tus fichas %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chip</source>
+        <translation>ficha de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2 chips</source>
+        <translation>%2 fichas de %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Your home pile</source>
+        <translation>Tu montón de meta</translation>
+    </message>
+    <message>
+        <source>Your start pile</source>
+        <translation>Tu montón de salida</translation>
+    </message>
+    <message>
+        <source>%1&apos;s home pile</source>
+        <translation>Montón de meta de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s start pile</source>
+        <translation>Montón de salida de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no chips</source>
+        <translation>ninguna ficha</translation>
+    </message>
+    <message>
+        <source>1 chip</source>
+        <translation>1 ficha</translation>
+    </message>
+    <message>
+        <source>%1 chips</source>
+        <translation>%1 fichas</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Your chip %1</source>
+        <translation>Tu ficha %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chip %2</source>
+        <translation>Ficha %2 de %1</translation>
+    </message>
+    <message>
+        <source>in the start pile</source>
+        <translation>en el montón de salida</translation>
+    </message>
+    <message>
+        <source>in the home pile</source>
+        <translation>en la meta</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>Middle row</source>
+        <translation>Fila central</translation>
+    </message>
+    <message>
+        <source>Your row</source>
+        <translation>Tu fila</translation>
+    </message>
+    <message>
+        <source>%1&apos;s row</source>
+        <translation>Fila de %1</translation>
+    </message>
+    <message>
+        <source>Dice: not thrown yet</source>
+        <translation>Dados: aún sin tirar</translation>
+    </message>
+    <message>
+        <source>Dice: 1 point</source>
+        <translation>Dados: 1 punto</translation>
+    </message>
+    <message>
+        <source>Dice: %1 points</source>
+        <translation>Dados: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Die %1: marked tip up</source>
+        <translation>Dado %1: punta marcada arriba</translation>
+    </message>
+    <message>
+        <source>Die %1: plain tip up</source>
+        <translation>Dado %1: punta lisa arriba</translation>
+    </message>
+    <message>
+        <source>Die %1: not thrown yet</source>
+        <translation>Dado %1: aún sin tirar</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,14 @@
         <source>Chance to win, as the computer sees it</source>
         <translation>Chance de gagner, selon l&apos;ordinateur</translation>
     </message>
+    <message>
+        <source>Chances to win: no game</source>
+        <translation>Chances de gagner&#xa0;: pas de partie</translation>
+    </message>
+    <message>
+        <source>Chances to win: player 1 %1, player 2 %2</source>
+        <translation>Chances de gagner&#xa0;: joueur 1 %1, joueur 2 %2</translation>
+    </message>
 </context>
 <context>
     <name>Dialogs</name>
@@ -795,6 +803,30 @@ Tous droits réservés.</translation>
         <source>The invite is new: File &gt; Host a Game… &gt; Copy Invite gives it to your friends.</source>
         <translation>L&apos;invitation est nouvelle&#xa0;: Fichier &gt; Héberger une partie… &gt; Copier l&apos;invitation la donne à vos amis.</translation>
     </message>
+    <message>
+        <source>Chat input</source>
+        <translation>Saisie du chat</translation>
+    </message>
+    <message>
+        <source>Chat transcript</source>
+        <translation>Historique du chat</translation>
+    </message>
+    <message>
+        <source>Smileys</source>
+        <translation>Émoticônes</translation>
+    </message>
+    <message>
+        <source>Chatter sounds</source>
+        <translation>Sons de discussion</translation>
+    </message>
+    <message>
+        <source>Game table</source>
+        <translation>Table de jeu</translation>
+    </message>
+    <message>
+        <source>Phrase %1: %2</source>
+        <translation>Phrase %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1171,6 +1203,245 @@ Cela n&apos;arrive qu&apos;une fois&#xa0;; en attendant, l&apos;ordinateur joue 
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Voulez-vous vraiment remettre le bilan à zéro&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>board::BoardReader</name>
+    <message>
+        <source>Turn log</source>
+        <translation>Journal des tours</translation>
+    </message>
+    <message>
+        <source>Show the route of seat 1</source>
+        <translation>Montrer le parcours de la place 1</translation>
+    </message>
+    <message>
+        <source>Show the route of seat 2</source>
+        <translation>Montrer le parcours de la place 2</translation>
+    </message>
+    <message>
+        <source>Player 1, green chips, top row</source>
+        <translation>Joueur 1, pions verts, rangée du haut</translation>
+    </message>
+    <message>
+        <source>Player 2, orange chips, bottom row</source>
+        <translation>Joueur 2, pions orange, rangée du bas</translation>
+    </message>
+    <message>
+        <source>Move refused</source>
+        <translation>Coup refusé</translation>
+    </message>
+    <message>
+        <source>Board panel</source>
+        <translation>Plateau de jeu</translation>
+    </message>
+    <message>
+        <source>Route of seat 1, green arrows</source>
+        <translation>Parcours de la place 1, flèches vertes</translation>
+    </message>
+    <message>
+        <source>Route of seat 2, orange arrows</source>
+        <translation>Parcours de la place 2, flèches orange</translation>
+    </message>
+    <message>
+        <source>Game over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <source>You are just watching</source>
+        <translation>Vous regardez seulement</translation>
+    </message>
+    <message>
+        <source>%1 is just watching</source>
+        <translation>%1 se contente de regarder</translation>
+    </message>
+    <message>
+        <source>Your status</source>
+        <translation>Votre état</translation>
+    </message>
+    <message>
+        <source>%1&apos;s status</source>
+        <translation>État de %1</translation>
+    </message>
+    <message>
+        <source>Turn marker: your turn</source>
+        <translation>Marqueur de tour&#xa0;: à vous</translation>
+    </message>
+    <message>
+        <source>Turn marker: %1&apos;s turn</source>
+        <translation>Marqueur de tour&#xa0;: au tour de %1</translation>
+    </message>
+    <message>
+        <source>Three rows of seven squares, player 1&apos;s row at the top; squares are counted along your route</source>
+        <translation>Trois rangées de sept cases, celle du joueur 1 en haut&#xa0;; les cases sont comptées le long de votre parcours</translation>
+    </message>
+    <message>
+        <source>Three rows of seven squares, player 1&apos;s row at the top; squares are counted along player 1&apos;s route</source>
+        <translation>Trois rangées de sept cases, celle du joueur 1 en haut&#xa0;; les cases sont comptées le long du parcours du joueur 1</translation>
+    </message>
+</context>
+<context>
+    <name>board::BoardSpeech</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <comment>a list of chip numbers: 1, 2 and 5</comment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>may move home</source>
+        <translation>peut aller à l&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>may move to square %1</source>
+        <translation>peut aller sur la case %1</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>case %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s square %2</source>
+        <translation>case %2 de %1</translation>
+    </message>
+    <message>
+        <source>no square</source>
+        <translation>aucune case</translation>
+    </message>
+    <message>
+        <source>No square</source>
+        <translation>Aucune case</translation>
+    </message>
+    <message>
+        <source>rosette</source>
+        <translation>rosace</translation>
+    </message>
+    <message>
+        <source>your chip %1</source>
+        <translation>votre pion %1</translation>
+    </message>
+    <message>
+        <source>your chips %1</source>
+        <translation>vos pions %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chip</source>
+        <translation>pion de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s %2 chips</source>
+        <translation>%2 pions de %1</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Your home pile</source>
+        <translation>Votre pile d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>Your start pile</source>
+        <translation>Votre réserve de départ</translation>
+    </message>
+    <message>
+        <source>%1&apos;s home pile</source>
+        <translation>Pile d&apos;arrivée de %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s start pile</source>
+        <translation>Réserve de départ de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no chips</source>
+        <translation>aucun pion</translation>
+    </message>
+    <message>
+        <source>1 chip</source>
+        <translation>1 pion</translation>
+    </message>
+    <message>
+        <source>%1 chips</source>
+        <translation>%1 pions</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Your chip %1</source>
+        <translation>Votre pion %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s chip %2</source>
+        <translation>Pion %2 de %1</translation>
+    </message>
+    <message>
+        <source>in the start pile</source>
+        <translation>dans la réserve de départ</translation>
+    </message>
+    <message>
+        <source>in the home pile</source>
+        <translation>à l&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>sur %1</translation>
+    </message>
+    <message>
+        <source>Middle row</source>
+        <translation>Rangée du milieu</translation>
+    </message>
+    <message>
+        <source>Your row</source>
+        <translation>Votre rangée</translation>
+    </message>
+    <message>
+        <source>%1&apos;s row</source>
+        <translation>Rangée de %1</translation>
+    </message>
+    <message>
+        <source>Dice: not thrown yet</source>
+        <translation>Dés&#xa0;: pas encore lancés</translation>
+    </message>
+    <message>
+        <source>Dice: 1 point</source>
+        <translation>Dés&#xa0;: 1 point</translation>
+    </message>
+    <message>
+        <source>Dice: %1 points</source>
+        <translation>Dés&#xa0;: %1 points</translation>
+    </message>
+    <message>
+        <source>Die %1: marked tip up</source>
+        <translation>Dé %1&#xa0;: pointe marquée en haut</translation>
+    </message>
+    <message>
+        <source>Die %1: plain tip up</source>
+        <translation>Dé %1&#xa0;: pointe vierge en haut</translation>
+    </message>
+    <message>
+        <source>Die %1: not thrown yet</source>
+        <translation>Dé %1&#xa0;: pas encore lancé</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "record_viewer.h"
 
+#include "board_accessible.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
@@ -51,6 +53,7 @@ Trecordviewer::Trecordviewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     panel_board = new QWidget(this);
     panel_board->setGeometry(5, 3, PanelWidth, PanelHeight);
     view = new BoardView(panel_board);
+    view->reader->attach(shown_);
 
     combo_game = new QComboBox(panel_board);
     combo_game->setObjectName(QStringLiteral("combo_game"));
@@ -224,13 +227,17 @@ void Trecordviewer::stepTo(int step) {
                                  : label_where->text());
         for (QPushButton* b : {button_first, button_back, button_forward, button_last})
             b->setEnabled(false);
+        shown_.resetChips();
+        view->reader->refresh();
         return;
     }
     const RecordedGame& g = record_.games[std::size_t(game_)];
     const Squares& squares = positions_[std::size_t(step_)];
     for (int seat = 1; seat <= SeatCount; ++seat)
-        for (int chip = 1; chip <= ChipCount; ++chip)
+        for (int chip = 1; chip <= ChipCount; ++chip) {
             view->placechip(seat, chip, squares[seat - 1][chip - 1]);
+            shown_.square(seat, chip) = squares[seat - 1][chip - 1];
+        }
     view->memo_turn->addLine(tr("%1 started the game.").arg(g.starter));
     for (int i = 0; i < step_; ++i)
         view->memo_turn->addLine(QStringLiteral("%1. ").arg(i + 1) +
@@ -256,6 +263,7 @@ void Trecordviewer::stepTo(int step) {
     button_back->setEnabled(step_ > 0);
     button_forward->setEnabled(step_ < steps());
     button_last->setEnabled(step_ < steps());
+    view->reader->refresh();
 }
 
 } // namespace board

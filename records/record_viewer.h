@@ -3,6 +3,7 @@
 // own, turn by turn (start, back, forward, end), with Expert's review of every
 // move beneath it. The kept games are a list to choose from; Open reads any
 // record file. It never touches the game that runs in the main window.
+#include "board_model.h"
 #include "board_view.h"
 #include "game_record.h"
 #include "review_panel.h"
@@ -70,6 +71,7 @@ private:
     int step_ = 0;
     std::vector<Squares> positions_;
     QStringList kept_;
+    BoardModel shown_; // the step's board, as screen readers are told it
 };
 
 } // namespace board

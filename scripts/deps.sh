@@ -10,6 +10,7 @@ packages=(
   xvfb xauth
   libminiupnpc-dev libnatpmp-dev qt6-charts-dev libqt6opengl6-dev
   miniupnpd nftables iproute2
+  python3-pyatspi at-spi2-core dbus-daemon dbus-x11
 )
 
 missing=()

@@ -2,18 +2,21 @@
 // sockets: a whole solo game played with keys only while the chat input has
 // the focus, guided by the hints; its record saved and replayed from the
 // menu; the dice figures beside it; and the menu's mnemonics and switches.
+// What a screen reader is told follows the same game.
+#include <QAccessible>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "board_accessible.h"
 #include "chip_animation.h"
-#include "game_archive.h"
 #include "dice.h"
+#include "game_archive.h"
 #include "hint_overlay.h"
 #include "record_review.h"
 #include "record_viewer.h"
@@ -109,6 +112,24 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
             for (const board::Hint& h : hints)
                 QVERIFY(rules::checkmove(t.server.game.chips(1), h.chip, m.pending[0]) ==
                         rules::MoveError::None);
+            // A screen reader is told the same choice: the hinted chips, and
+            // only they, say where they may go, on the chip and on its square.
+            QAccessibleTableInterface* squares =
+                QAccessible::queryAccessibleInterface(you.view->board)->tableInterface();
+            QVERIFY(squares && !squares->cellAt(3, 0) && !squares->cellAt(0, -1));
+            for (int chip = 1; chip <= 7; ++chip) {
+                const auto h =
+                    std::find_if(hints.begin(), hints.end(),
+                                 [chip](const board::Hint& x) { return x.chip == chip; });
+                const QString said = you.view->image_p(1, chip)->accessibleName();
+                QVERIFY2(said.contains("may move") == (h != hints.end()), qPrintable(said));
+                if (h == hints.end() || h->from == 0) continue;
+                const board::Cell c = board::routeOf(1)[h->from];
+                const QString where = h->to == 16
+                                          ? QStringLiteral("may move home")
+                                          : QStringLiteral("may move to square %1").arg(h->to);
+                QVERIFY(squares->cellAt(c.row, c.column)->text(QAccessible::Name).contains(where));
+            }
             ++hinted;
             ctrl(you.mychat, Qt::Key(Qt::Key_0 + hints.front().chip));
             ++moves;
@@ -120,6 +141,8 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     QVERIFY2(!t.server.game.gameon(), "the game played by keys did not end");
     QTRY_VERIFY(you.view->panel_winner->isVisible());
     QVERIFY(you.view->label_winner1->text().endsWith(" has Won the Game!"));
+    // What the transcript wrote last was said last.
+    QTRY_VERIFY(you.view->reader->announcer()->lastSaid().endsWith(" has Won the Game!"));
     QVERIFY(rolls > 10 && moves > 5 && hinted == moves);
     QVERIFY(t.dialogs.shown.isEmpty());
     QTRY_VERIFY(you.queued() == 0);
@@ -165,6 +188,11 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     QCOMPARE(viewer->step(), viewer->steps() - 1);
     QTest::keyClick(viewer, Qt::Key_Right);
     QCOMPARE(viewer->shown(), end);
+    // A screen reader in the viewer hears the step's board, not the start's.
+    for (int seat = 1; seat <= 2; ++seat)
+        for (int chip = 1; chip <= 7; ++chip)
+            QCOMPARE(viewer->view->image_p(seat, chip)->accessibleName().endsWith("home pile"),
+                     end[seat - 1][chip - 1] == 16);
     QVERIFY(viewer->view->panel_winner->isVisible());
     QVERIFY(viewer->label_problem->text().isEmpty());
     you.chipanimator->finishAll();

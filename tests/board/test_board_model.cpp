@@ -1,5 +1,7 @@
-// The route table, the chip placement geometry and the local move check.
+// The route table, the chip placement geometry, the local move check and the
+// board said in words from either side of the table.
 #include "board_model.h"
+#include "board_speech.h"
 
 #include <QTest>
 
@@ -16,6 +18,9 @@ private slots:
     void checkMove_data();
     void checkMove();
     void startState();
+    void spokenCells_data();
+    void spokenCells();
+    void spokenPilesChipsDice();
 };
 
 void TestBoardModel::placement_data() {
@@ -135,6 +140,90 @@ void TestBoardModel::startState() {
         for (int chip = 1; chip <= 7; ++chip)
             QCOMPARE(m.square(seat, chip), 0);
     }
+}
+
+namespace {
+BoardModel placed(const QList<int>& seat1, const QList<int>& seat2) {
+    BoardModel m;
+    for (int i = 0; i < 7; ++i) {
+        m.square(1, i + 1) = seat1.value(i);
+        m.square(2, i + 1) = seat2.value(i);
+    }
+    return m;
+}
+} // namespace
+
+void TestBoardModel::spokenCells_data() {
+    // Where a reader's words could lie: the routes cross on the right-hand
+    // block, so one cell has two numbers; a watcher counts as seat 1.
+    QTest::addColumn<int>("own");
+    QTest::addColumn<QList<int>>("seat1");
+    QTest::addColumn<QList<int>>("seat2");
+    QTest::addColumn<int>("points"); // the reader's throw, 0 for none
+    QTest::addColumn<Cell>("cell");
+    QTest::addColumn<QString>("said");
+    const QList<int> none{0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("own chip") << 1 << QList<int>{0, 0, 5} << none << 0 << Cell{0, 1}
+                              << "Square 5, your chip 3";
+    QTest::newRow("opponent on the crossing")
+        << 1 << none << QList<int>{0, 11} << 0 << Cell{5, 0} << "Square 15, Klot's chip";
+    QTest::newRow("the same cell for seat 2")
+        << 2 << none << QList<int>{0, 11} << 0 << Cell{5, 0} << "Square 11, your chip 2";
+    QTest::newRow("the opponent's own row")
+        << 1 << none << QList<int>{1} << 0 << Cell{3, 2} << "Klot's square 1, Klot's chip";
+    QTest::newRow("seat 2 counts its own row")
+        << 2 << QList<int>{1} << none << 0 << Cell{3, 2} << "Square 1, empty";
+    QTest::newRow("watcher counts as seat 1")
+        << 0 << none << QList<int>{0, 0, 0, 15} << 0 << Cell{5, 2} << "Square 11, Klot's chip";
+    QTest::newRow("watcher names seat 1 too")
+        << 0 << QList<int>{2} << none << 0 << Cell{2, 0} << "Square 2, Ann's chip";
+    QTest::newRow("two own chips share a rosette and a move")
+        << 1 << QList<int>{8, 8} << none << 2 << Cell{3, 1}
+        << "Square 8, rosette, your chips 1 and 2, may move to square 10";
+    QTest::newRow("both seats on the middle rosette")
+        << 1 << QList<int>{8} << QList<int>{0, 0, 8, 8} << 0 << Cell{3, 1}
+        << "Square 8, rosette, your chip 1, Klot's 2 chips";
+    QTest::newRow("blocked by an own chip: no move said")
+        << 1 << QList<int>{6, 9} << none << 3 << Cell{1, 1} << "Square 6, your chip 1";
+    QTest::newRow("bearing off") << 1 << QList<int>{0, 0, 0, 0, 14} << none << 2 << Cell{6, 0}
+                                 << "Square 14, rosette, your chip 5, may move home";
+    QTest::newRow("seat 1's chip seen from seat 2")
+        << 2 << QList<int>{5} << QList<int>{} << 0 << Cell{0, 1} << "Square 5, Ann's chip";
+    QTest::newRow("gap") << 1 << none << none << 0 << Cell{4, 0} << "No square";
+}
+
+void TestBoardModel::spokenCells() {
+    QFETCH(int, own);
+    QFETCH(QList<int>, seat1);
+    QFETCH(QList<int>, seat2);
+    QFETCH(int, points);
+    QFETCH(Cell, cell);
+    QFETCH(QString, said);
+    const BoardModel m = placed(seat1, seat2);
+    Reader r{&m, own, {QStringLiteral("Ann"), QStringLiteral("Klot")}, {}};
+    if (points) r.moves = legalHints(m, own, points);
+    QCOMPARE(BoardSpeech::cell(r, cell), said);
+}
+
+void TestBoardModel::spokenPilesChipsDice() {
+    const BoardModel m = placed({0, 0, 16, 3}, {0, 16, 16, 0, 0, 0, 0});
+    Reader r{&m, 1, {QStringLiteral("You"), QStringLiteral("Klot")}, legalHints(m, 1, 1)};
+    QCOMPARE(BoardSpeech::pile(r, 1, false), "Your start pile: 5 chips, may move to square 1");
+    QCOMPARE(BoardSpeech::pile(r, 1, true), "Your home pile: 1 chip");
+    QCOMPARE(BoardSpeech::pile(r, 2, true), "Klot's home pile: 2 chips");
+    QCOMPARE(BoardSpeech::chip(r, 1, 4), "Your chip 4, on square 3, may move to square 4");
+    QCOMPARE(BoardSpeech::chip(r, 1, 3), "Your chip 3, in the home pile");
+    QCOMPARE(BoardSpeech::chip(r, 2, 1), "Klot's chip 1, in the start pile");
+    r.moves.clear();
+    QCOMPARE(BoardSpeech::pile(r, 1, false), "Your start pile: 5 chips");
+    r.own = 0; // a watcher: nobody's chips are "yours"
+    QCOMPARE(BoardSpeech::pile(r, 1, true), "You's home pile: 1 chip");
+    QCOMPARE(BoardSpeech::row(r, 0), "You's row");
+    QCOMPARE(BoardSpeech::dice({1, 0, 1, 1}), "Dice: 3 points");
+    QCOMPARE(BoardSpeech::dice({0, 0, 1, 0}), "Dice: 1 point");
+    QCOMPARE(BoardSpeech::dice({0, 0, 0, 0}), "Dice: 0 points");
+    QCOMPARE(BoardSpeech::dice({-1, -1, -1, -1}), "Dice: not thrown yet");
+    QCOMPARE(BoardSpeech::die(2, 1), "Die 2: marked tip up");
 }
 
 QTEST_GUILESS_MAIN(TestBoardModel)
