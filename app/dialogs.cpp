@@ -1,9 +1,9 @@
 #include "dialogs.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace {
 constexpr const char* RecordFilter =
@@ -20,6 +20,18 @@ QString Dialogs::openFileName(QWidget* parent, const QString& caption) {
                                         QCoreApplication::translate("Dialogs", RecordFilter));
 }
 
+int Dialogs::choose(QWidget* parent, const QString& text, const QStringList& answers) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvoa"), text, QMessageBox::NoButton,
+                    parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& a : answers)
+        buttons << box.addButton(a, QMessageBox::ActionRole);
+    if (!buttons.isEmpty()) box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype i = buttons.indexOf(box.clickedButton());
+    return int(i < 0 ? answers.size() - 1 : i);
+}
+
 void MessageBoxDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvoa"), text, QMessageBox::Ok, parent);
     box.exec();
@@ -31,11 +43,5 @@ bool Dialogs::ask(QWidget*, const QString&, const QString&, const QString&) {
 
 bool MessageBoxDialogs::ask(QWidget* parent, const QString& text, const QString& yes,
                             const QString& no) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Kelvoa"), text, QMessageBox::NoButton,
-                    parent);
-    QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
-    box.addButton(no, QMessageBox::RejectRole);
-    box.setDefaultButton(accept);
-    box.exec();
-    return box.clickedButton() == accept;
+    return choose(parent, text, {yes, no}) == 0;
 }

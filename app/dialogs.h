@@ -2,6 +2,7 @@
 // Modal message boxes go through this seam so tests can record them instead
 // of blocking on them.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,6 +17,9 @@ public:
     // A question with two answers; true for 'yes'. Unasked (tests), the
     // answer is 'no'.
     virtual bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no);
+    // A modal question with one button per answer; the index of the one
+    // pressed (the last when the box is closed otherwise).
+    virtual int choose(QWidget* parent, const QString& text, const QStringList& answers);
 };
 
 class MessageBoxDialogs : public Dialogs {

@@ -179,6 +179,11 @@ void Tchat::buildMenu() {
     ShowChances1 = options->addAction(tr("Show Chances"));
     ShowChances1->setCheckable(true);
     ShowChances1->setChecked(false);
+    Tutor1 = options->addAction(tr("Tutor"));
+    Tutor1->setCheckable(true);
+    Tutor1->setChecked(false);
+    Tutor1->setToolTip(tr("In games against the computer, asks before a move that gives away "
+                          "3 points of winning chance or more"));
 
     TextColor1 = options->addAction(tr("Text Color"));
     const int sizes[4] = {8, 10, 12, 14};

@@ -172,6 +172,7 @@ public:
     QAction* Strong1;
     QAction* Perfect1;
     QAction* ShowChances1;
+    QAction* Tutor1;
     QAction* TextColor1;
     QAction* TextSize[4];
     QAction* ScrollChatOff1;
@@ -262,6 +263,8 @@ public:
     void addgame(const QString& winner);
     QStringList gamesForTally;
     void messagebox(const QString& text) { dialogs_->message(this, text); }
+    // The tutor: true when the move may go; asks first about a poor one.
+    bool tutorAllows(int seat, int chip, int points);
     // Sends one message text (the terminator is added here).
     void send(const QByteArray& text);
 

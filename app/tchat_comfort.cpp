@@ -235,5 +235,8 @@ void Tchat::reviewGame(const QString& path) {
 void Tchat::showDiceStatistics() {
     if (!dicestatswindow) dicestatswindow = new Tdicestats(dicestats, this);
     dicestatswindow->setNames(view->seatname(1), view->seatname(2));
+    int games = 0;
+    const board::DiceStats kept = board::keptDice(gamesFolder(), &games);
+    dicestatswindow->setKeptDice(kept, games);
     showWindow(dicestatswindow);
 }

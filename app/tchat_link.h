@@ -20,6 +20,9 @@ public:
     }
     void addgame(const QString& winner) override { chat_.addgame(winner); }
     void messagebox(const QString& text) override { chat_.messagebox(text); }
+    bool allowMove(int seat, int chip, int points) override {
+        return chat_.tutorAllows(seat, chip, points);
+    }
 
 private:
     Tchat& chat_;

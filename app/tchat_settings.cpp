@@ -32,6 +32,8 @@ void Tchat::wireSettingsMenu() {
     connect(Strong1, &QAction::triggered, this, [this] { setBotSkill(1); });
     connect(Perfect1, &QAction::triggered, this, [this] { setBotSkill(2); });
     connect(ShowChances1, &QAction::triggered, this, [this](bool on) {
+        // The bar is exact wherever the table reaches: solved quietly on first use.
+        if (on) perfecttable->ensure();
         showChancesBar(on);
         updateChances();
         saveinifile();
@@ -75,6 +77,9 @@ void Tchat::wirePerfectTable() {
     progresswindow = new Tprogress(this);
     progresswindow->hide();
     connect(perfecttable, &PerfectTable::building, this, [this] {
+        // Only a player waiting for "Expert" is shown the wait; the chances
+        // bar simply turns exact when the table is there.
+        if (botskill != 2) return;
         progresswindow->setProgress(0, -1);
         progresswindow->adjustSize();
         progresswindow->move(frameGeometry().center() - progresswindow->rect().center());
@@ -84,6 +89,10 @@ void Tchat::wirePerfectTable() {
     connect(progresswindow, &Tprogress::cancelled, perfecttable, &PerfectTable::cancel);
     connect(perfecttable, &PerfectTable::finished, this, [this](bool ready, const QString& why) {
         progresswindow->hide();
+        if (botskill != 2) {
+            updateChances();
+            return;
+        }
         if (ready)
             addlinetochat(QStringLiteral("0+") +
                               tr("The computer now plays \"Expert\" where it knows "
@@ -161,6 +170,7 @@ void Tchat::loadinifile() {
     if (myseat == 1 && loggedin) sendBotSettings();
     if (botskill == 2) perfecttable->ensure();
     ShowChances1->setChecked(v.showChances);
+    if (v.showChances) perfecttable->ensure();
     showChancesBar(v.showChances);
     updateChances();
     PlaySounds1->setChecked(v.playSounds);

@@ -32,6 +32,12 @@ public:
     virtual void addgame(const QString& winner) = 0;
     // A modal message box with one OK button.
     virtual void messagebox(const QString& text) = 0;
+    // Asked before a chosen move is sent: false keeps it back (the tutor's
+    // question on a poor move). The move goes when nothing is asked.
+    virtual bool allowMove(int seat, int chip, int points) {
+        (void)seat, (void)chip, (void)points;
+        return true;
+    }
 };
 
 } // namespace board

@@ -95,6 +95,8 @@ void TurnFlow::image_p11Click(ChipImage* image) {
     case MoveCheck::Allowed:
         break;
     }
+    // The player may take a poor move back before anything is sent.
+    if (!link_.allowMove(seat, image->chip(), points)) return;
     if (link_.loggedin()) link_.send(wire::movepiece(me, image->chip()));
     // Spent either way: further clicks wait for the host's answer.
     model_.points(seat) = 0;

@@ -3,6 +3,8 @@
 #include "levels.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <mutex>
 #include <thread>
 
@@ -51,9 +53,9 @@ bool rate(const Turn& t, const solver::Table* table, Rating& out) {
     // A turn that moved nothing although a chip could (a record from another
     // program, or a timed-out turn) counts as passing: the chance after it is
     // the other seat's turn on the same board.
-    const double playedValue = played ? played->value
-                                      : 1.0 - levels::expertValue(t.before, rules::otherSeat(t.seat),
-                                                                  table);
+    const double playedValue =
+        played ? played->value
+               : 1.0 - levels::expertValue(t.before, rules::otherSeat(t.seat), table);
     // A move that gives away less than the twentieth of a point the review
     // prints is as good as the best: the best then names the move played.
     if (played && (best->value - playedValue) * 100.0 < 0.05) best = played;
@@ -68,6 +70,25 @@ bool rate(const Turn& t, const solver::Table* table, Rating& out) {
     return true;
 }
 
+double luck(const rules::Position& before, int seat, int points, const solver::Table* table) {
+    if (!rules::isSeat(seat) || !rules::isPoints(points)) return 0;
+    static constexpr std::array<double, 5> Weight{1 / 16.0, 4 / 16.0, 6 / 16.0, 4 / 16.0, 1 / 16.0};
+    // A throw without a move hands the same board over.
+    const double passed = 1.0 - levels::expertValue(before, rules::otherSeat(seat), table);
+    std::array<double, 5> after{};
+    for (int p = 0; p <= rules::MaxPoints; ++p) {
+        double best = -1;
+        if (p > 0)
+            for (const levels::MoveValue& m : levels::expertMoveValues(before, seat, p, table))
+                best = std::max(best, m.value);
+        after[unsigned(p)] = best < 0 ? passed : best;
+    }
+    double average = 0;
+    for (int p = 0; p <= rules::MaxPoints; ++p)
+        average += Weight[unsigned(p)] * after[unsigned(p)];
+    return 100.0 * (after[unsigned(points)] - average);
+}
+
 Review reviewGame(const std::vector<Turn>& turns, const solver::Table* table, int threads,
                   const std::atomic<bool>* cancel, const std::function<void(int, int)>& progress) {
     const int n = int(turns.size());
@@ -76,12 +97,14 @@ Review reviewGame(const std::vector<Turn>& turns, const solver::Table* table, in
     // Seat 1's chance after each turn that moved nothing is the other seat's
     // value before its throw (or the same seat's, should it throw again).
     std::vector<double> after(static_cast<std::size_t>(n), 0.5);
+    std::vector<double> luckOf(static_cast<std::size_t>(n), 0.0);
     std::atomic<int> next{0}, done{0};
     std::mutex reportMutex;
     const auto work = [&] {
         for (int i; (i = next.fetch_add(1)) < n;) {
             if (cancel && cancel->load()) return;
             const Turn& t = turns[std::size_t(i)];
+            luckOf[std::size_t(i)] = luck(t.before, t.seat, t.points, table);
             Rating r;
             if (rate(t, table, r)) {
                 r.turn = i;
@@ -90,8 +113,8 @@ Review reviewGame(const std::vector<Turn>& turns, const solver::Table* table, in
                 after[std::size_t(i)] = t.seat == 1 ? r.played : 1.0 - r.played;
             } else {
                 const rules::Position& pos = turns[std::size_t(i)].before;
-                const int nextMover = i + 1 < n ? turns[std::size_t(i + 1)].seat
-                                                : rules::otherSeat(t.seat);
+                const int nextMover =
+                    i + 1 < n ? turns[std::size_t(i + 1)].seat : rules::otherSeat(t.seat);
                 if (rules::isSeat(nextMover)) {
                     const double v = levels::expertValue(pos, nextMover, table);
                     after[std::size_t(i)] = nextMover == 1 ? v : 1.0 - v;
@@ -120,8 +143,14 @@ Review reviewGame(const std::vector<Turn>& turns, const solver::Table* table, in
         start = turns[0].seat == 1 ? v : 1.0 - v;
     }
     out.seat1Chance.push_back(start);
+    out.luck = luckOf;
     for (int i = 0; i < n; ++i) {
         out.seat1Chance.push_back(after[std::size_t(i)]);
+        if (rules::isSeat(turns[std::size_t(i)].seat)) {
+            SeatSummary& s = out.seats[unsigned(turns[std::size_t(i)].seat - 1)];
+            ++s.throws;
+            s.luck += luckOf[std::size_t(i)];
+        }
         if (!moved[std::size_t(i)]) continue;
         const Rating& r = rated[std::size_t(i)];
         out.ratings.push_back(r);
@@ -143,6 +172,20 @@ Review reviewGame(const std::vector<Turn>& turns, const solver::Table* table, in
             break;
         }
     }
+    const double moved1 = 100.0 * (out.seat1Chance.back() - out.seat1Chance.front());
+    out.seats[0].result = moved1;
+    out.seats[1].result = -moved1;
+    // The turns whose throw and move together swung the chance most.
+    std::vector<int> order(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i)
+        order[std::size_t(i)] = i;
+    const auto swing = [&](int i) {
+        return std::abs(out.seat1Chance[std::size_t(i + 1)] - out.seat1Chance[std::size_t(i)]);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return swing(a) > swing(b); });
+    for (int i = 0; i < std::min(n, 3); ++i)
+        if (swing(order[std::size_t(i)]) > 0) out.keyTurns.push_back(order[std::size_t(i)]);
+    std::sort(out.keyTurns.begin(), out.keyTurns.end());
     return out;
 }
 

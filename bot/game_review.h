@@ -54,10 +54,23 @@ struct Rating {
     Mark mark = Mark::Best;
 };
 
+// A throw's luck, in percentage points of the mover's winning chance: the
+// chance after the best move with the points thrown, less the average of
+// that over the five sums fair dice give. Exact where the table covers the
+// position. From this many points a throw counts as very lucky or unlucky,
+// as a move counts as a blunder from as many lost.
+inline constexpr double VeryLuckyFrom = 8.0;
+double luck(const rules::Position& before, int seat, int points, const solver::Table* table);
+
 struct SeatSummary {
     int moves = 0; // rated moves
     int best = 0, inaccuracies = 0, mistakes = 0, blunders = 0;
     double lost = 0; // percentage points, over all moves
+    int throws = 0;
+    double luck = 0;   // percentage points, over all throws
+    double result = 0; // the seat's chance at the end less at the start, in points
+    // What is left of the result when the dice are taken out: skill.
+    double adjusted() const { return result - luck; }
     // The share of the seat's moves that were best, in percent (100 with none).
     double accuracy() const { return moves ? 100.0 * best / moves : 100.0; }
 };
@@ -67,7 +80,10 @@ struct Review {
     std::array<SeatSummary, rules::SeatCount> seats{};
     // Seat 1's chance before the first throw (index 0) and after each turn.
     std::vector<double> seat1Chance;
-    bool exact = false; // a table was at hand
+    std::vector<double> luck; // of each turn's throw, for its mover, in points
+    // The (at most three) turns that moved the chance most, in turn order.
+    std::vector<int> keyTurns;
+    bool exact = false;   // a table was at hand
     bool complete = true; // false when cancelled
 };
 

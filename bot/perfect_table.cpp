@@ -7,6 +7,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <mutex>
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -22,7 +25,51 @@ constexpr int SolverThreads = 2;
 double now() {
     return QDateTime::currentMSecsSinceEpoch() / 1000.0;
 }
+
+std::atomic<int> coverage{solver::DefaultMinHomeSum};
+std::timed_mutex solvingLock;
 } // namespace
+
+namespace levels {
+
+void setTableCoverage(int minHomeSum) {
+    coverage = minHomeSum;
+}
+
+int tableCoverage() {
+    return coverage;
+}
+
+std::shared_ptr<const solver::Table>
+obtainPerfectTable(const std::string& path, int cover, const std::atomic<bool>* cancel,
+                   const std::function<void(const solver::Progress&)>& solving, std::string* why) {
+    // Waits its turn without blocking a caller that gives up meanwhile.
+    std::unique_lock lock(solvingLock, std::defer_lock);
+    while (!lock.try_lock_for(std::chrono::milliseconds(100))) {
+        if (cancel && cancel->load()) {
+            if (why) *why = "cancelled";
+            return nullptr;
+        }
+    }
+    if (auto table = perfectTable()) return table; // another caller got it
+    solver::LoadError error = solver::LoadError::None;
+    std::shared_ptr<solver::Table> table = solver::load(path, &error, cover);
+    if (!table) {
+        // Missing, damaged, foreign or for other rules: solve it again.
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+        table = std::make_shared<solver::Table>(cover);
+        if (!solver::build(*table, cancel, solving, SolverThreads)) {
+            if (why) *why = "cancelled";
+            return nullptr;
+        }
+        if (!solver::save(*table, path) && why) *why = "built, but the cache could not be written";
+    }
+    publishPerfectTable(table);
+    return table;
+}
+
+} // namespace levels
 
 PerfectTable::PerfectTable(QObject* parent)
     : QObject(parent), path(QString::fromStdString(levels::tableCachePath())) {
@@ -57,27 +104,20 @@ void PerfectTable::ensure() {
         const auto self = static_cast<id_t>(syscall(SYS_gettid));
         setpriority(PRIO_PROCESS, self, std::max(10, getpriority(PRIO_PROCESS, self)));
 #endif
-        solver::LoadError error = solver::LoadError::None;
-        std::shared_ptr<solver::Table> table = solver::load(file, &error, cover);
+        std::string why;
+        const auto table = levels::obtainPerfectTable(
+            file, cover, &cancel_,
+            [this](const solver::Progress& p) {
+                solving_ = true;
+                fraction_ = p.fraction;
+                secondsLeft_ = p.secondsLeft;
+            },
+            &why);
+        why_ = why;
         if (!table) {
-            // Missing, damaged, foreign or for other rules: solve it again.
-            solving_ = true;
-            table = std::make_shared<solver::Table>(cover);
-            const bool built = solver::build(
-                *table, &cancel_,
-                [this](const solver::Progress& p) {
-                    fraction_ = p.fraction;
-                    secondsLeft_ = p.secondsLeft;
-                },
-                SolverThreads);
-            if (!built) {
-                why_ = "cancelled";
-                done_ = true;
-                return;
-            }
-            if (!solver::save(*table, file)) why_ = "built, but the cache could not be written";
+            done_ = true;
+            return;
         }
-        levels::publishPerfectTable(std::move(table));
         ok_ = true;
         done_ = true;
     });

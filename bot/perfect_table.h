@@ -9,10 +9,31 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include "solver.h"
+
+namespace levels {
+
+// Which layers this process solves when it has no table; tests choose a
+// tiny one.
+void setTableCoverage(int minHomeSum);
+int tableCoverage();
+
+// The process's table: the published one, else the cached file, else solved
+// here, cached and published. One caller solves at a time and the others
+// wait for it; any of them may give up through `cancel`, and then gets null
+// with the reason in `why`. `solving` hears the progress while this caller
+// solves (from its own thread).
+std::shared_ptr<const solver::Table>
+obtainPerfectTable(const std::string& path, int cover, const std::atomic<bool>* cancel,
+                   const std::function<void(const solver::Progress&)>& solving,
+                   std::string* why = nullptr);
+
+} // namespace levels
 
 class PerfectTable : public QObject {
     Q_OBJECT
@@ -23,7 +44,7 @@ public:
     // Where the table is cached; the per-user data folder unless set.
     QString path;
     // Which layers to solve; tests choose a tiny table.
-    int minHomeSum = solver::DefaultMinHomeSum;
+    int minHomeSum = levels::tableCoverage();
 
     // Loads or builds unless the table is there or on its way.
     void ensure();

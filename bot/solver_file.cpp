@@ -47,9 +47,7 @@ std::uint64_t checksum(const std::vector<std::uint16_t>& v) {
     return h;
 }
 
-} // namespace
-
-std::uint64_t rulesDigest() {
+std::uint64_t playRules() {
     // Play the rules core over a fixed spread of positions and fold in what it
     // answers: any change to legality, captures or extra rolls changes this.
     std::uint64_t h = mix(0, rules::ChipCount);
@@ -79,6 +77,15 @@ std::uint64_t rulesDigest() {
         }
     }
     return h;
+}
+
+} // namespace
+
+std::uint64_t rulesDigest() {
+    // The rules are those compiled in: played once per run, not for every
+    // file read (a damaged cache is read, refused and read again).
+    static const std::uint64_t digest = playRules();
+    return digest;
 }
 
 const char* loadErrorText(LoadError e) {

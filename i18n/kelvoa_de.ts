@@ -827,6 +827,46 @@ Alle Rechte vorbehalten.</translation>
         <source>Phrase %1: %2</source>
         <translation>Spruch %1: %2</translation>
     </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Lehrer</translation>
+    </message>
+    <message>
+        <source>In games against the computer, asks before a move that gives away 3 points of winning chance or more</source>
+        <translation>Fragt in Spielen gegen den Computer vor einem Zug nach, der 3 oder mehr Prozentpunkte Gewinnchance verschenkt</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>home</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Moving from %1 to %2 gives away %3 points of your winning chance (%4 % instead of %5 %).
+
+Play it anyway, think again, or see the best move?</source>
+        <translation>Der Zug von %1 nach %2 verschenkt %3 Prozentpunkte deiner Gewinnchance (%4 % statt %5 %).
+
+Trotzdem ziehen, noch einmal überlegen oder den besten Zug ansehen?</translation>
+    </message>
+    <message>
+        <source>Play Anyway</source>
+        <translation>Trotzdem ziehen</translation>
+    </message>
+    <message>
+        <source>Rethink</source>
+        <translation>Noch einmal überlegen</translation>
+    </message>
+    <message>
+        <source>Show Best</source>
+        <translation>Besten Zug zeigen</translation>
+    </message>
+    <message>
+        <source>Best: from %1 to %2</source>
+        <translation>Am besten: von %1 nach %2</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -873,6 +913,38 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>sum of the four dice</source>
         <translation>Summe der vier Würfel</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? No kept games yet to tell.</source>
+        <translation>Sind die Würfel fair? Noch keine aufbewahrten Spiele, um das zu sagen.</translation>
+    </message>
+    <message>
+        <source>1 kept game</source>
+        <translation>1 aufbewahrten Spiel</translation>
+    </message>
+    <message>
+        <source>%1 kept games</source>
+        <translation>%1 aufbewahrten Spielen</translation>
+    </message>
+    <message>
+        <source> and 1 throw</source>
+        <translation> und 1 Wurf</translation>
+    </message>
+    <message>
+        <source> and %1 throws</source>
+        <translation> und %1 Würfen</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Yes, as far as %1 can tell: fair dice come out at least this uneven %2 % of the time (chi-square p = %3).</source>
+        <translation>Sind die Würfel fair? Ja, nach %1 zu urteilen: Faire Würfel fallen in %2 % der Fälle mindestens so ungleich aus (Chi-Quadrat p = %3).</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Probably, but %1 are a little uneven: fair dice come out like this only %2 % of the time (chi-square p = %3).</source>
+        <translation>Sind die Würfel fair? Wahrscheinlich, aber bei %1 fielen sie etwas ungleich aus: Faire Würfel tun das nur in %2 % der Fälle (Chi-Quadrat p = %3).</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Doubtful: in %1, fair dice would come out this uneven only %2 % of the time (chi-square p = %3).</source>
+        <translation>Sind die Würfel fair? Zweifelhaft: Bei %1 fielen faire Würfel nur in %2 % der Fälle so ungleich aus (Chi-Quadrat p = %3).</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1569,6 @@ Das geschieht nur einmal; bis dahin spielt der Computer „Stark“.</translatio
         <translation>Experte sieht sich jeden Zug an …</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: accuracy &lt;b&gt;%2%&lt;/b&gt; of %3 moves&lt;br&gt;%4 inaccuracies, %5 mistakes, %6 blunders</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: Genauigkeit &lt;b&gt;%2 %&lt;/b&gt; bei %3 Zügen&lt;br&gt;%4 Ungenauigkeiten, %5 Fehler, %6 grobe Fehler</translation>
-    </message>
-    <message>
         <source>best</source>
         <translation>der beste</translation>
     </message>
@@ -1547,6 +1615,46 @@ Das geschieht nur einmal; bis dahin spielt der Computer „Stark“.</translatio
     <message>
         <source>, %1 points of winning chance lost.&lt;br&gt;Best was &lt;b&gt;%2&lt;/b&gt;, shown on the board.</source>
         <translation>, %1 Prozentpunkte Gewinnchance verloren.&lt;br&gt;Am besten war &lt;b&gt;%2&lt;/b&gt;, auf dem Brett gezeigt.</translation>
+    </message>
+    <message>
+        <source>Solving the exact table, once… %p %</source>
+        <translation>Die exakte Tabelle wird berechnet, einmalig … %p %</translation>
+    </message>
+    <message>
+        <source>Expert first works out the exact odds of every end game (about a minute, only this once).</source>
+        <translation>Experte berechnet zuerst die genauen Chancen jedes Endspiels (etwa eine Minute, nur dieses eine Mal).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: accuracy &lt;b&gt;%2%&lt;/b&gt; of %3 moves&lt;br&gt;%4 inaccuracies, %5 mistakes, %6 blunders&lt;br&gt;luck &lt;b&gt;%7&lt;/b&gt; over %8 throws, luck-adjusted result &lt;b&gt;%9&lt;/b&gt;</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: Genauigkeit &lt;b&gt;%2 %&lt;/b&gt; bei %3 Zügen&lt;br&gt;%4 Ungenauigkeiten, %5 Fehler, %6 grobe Fehler&lt;br&gt;Glück &lt;b&gt;%7&lt;/b&gt; in %8 Würfen, um das Glück bereinigtes Ergebnis &lt;b&gt;%9&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>the dice</source>
+        <translation>die Würfel</translation>
+    </message>
+    <message>
+        <source>the move</source>
+        <translation>der Zug</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;%1&quot; style=&quot;color:#ffd66e&quot;&gt;turn %1&lt;/a&gt;: %2, %3 for %4</source>
+        <translation>&lt;a href=&quot;%1&quot; style=&quot;color:#ffd66e&quot;&gt;Zug %1&lt;/a&gt;: %2, %3 für %4</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Key moments&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;Entscheidende Momente&lt;/b&gt;: %1</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Dice this game, 0 to 4 points: %1; fair dice would give %2 (1, 4, 6, 4, 1 in 16)</source>
+        <translation>Würfel in diesem Spiel, 0 bis 4 Punkte: %1; faire Würfel ergäben %2 (1, 4, 6, 4, 1 von 16)</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Luck of the throw: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>&lt;br&gt;Glück des Wurfs: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
 </context>
 <context>

@@ -827,6 +827,46 @@ Todos los derechos reservados.</translation>
         <source>Phrase %1: %2</source>
         <translation>Frase %1: %2</translation>
     </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>In games against the computer, asks before a move that gives away 3 points of winning chance or more</source>
+        <translation>En las partidas contra el ordenador, pregunta antes de una jugada que regala 3 puntos o más de probabilidad de ganar</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>home</source>
+        <translation>meta</translation>
+    </message>
+    <message>
+        <source>Moving from %1 to %2 gives away %3 points of your winning chance (%4 % instead of %5 %).
+
+Play it anyway, think again, or see the best move?</source>
+        <translation>Mover de %1 a %2 regala %3 puntos de tu probabilidad de ganar (%4 % en vez de %5 %).
+
+¿Jugarla igualmente, pensarlo otra vez o ver la mejor jugada?</translation>
+    </message>
+    <message>
+        <source>Play Anyway</source>
+        <translation>Jugar igualmente</translation>
+    </message>
+    <message>
+        <source>Rethink</source>
+        <translation>Pensarlo otra vez</translation>
+    </message>
+    <message>
+        <source>Show Best</source>
+        <translation>Mostrar la mejor</translation>
+    </message>
+    <message>
+        <source>Best: from %1 to %2</source>
+        <translation>Lo mejor: de %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -873,6 +913,38 @@ Todos los derechos reservados.</translation>
     <message>
         <source>sum of the four dice</source>
         <translation>suma de los cuatro dados</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? No kept games yet to tell.</source>
+        <translation>¿Son justos los dados? Aún no hay partidas guardadas para saberlo.</translation>
+    </message>
+    <message>
+        <source>1 kept game</source>
+        <translation>1 partida guardada</translation>
+    </message>
+    <message>
+        <source>%1 kept games</source>
+        <translation>%1 partidas guardadas</translation>
+    </message>
+    <message>
+        <source> and 1 throw</source>
+        <translation> y 1 tirada</translation>
+    </message>
+    <message>
+        <source> and %1 throws</source>
+        <translation> y %1 tiradas</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Yes, as far as %1 can tell: fair dice come out at least this uneven %2 % of the time (chi-square p = %3).</source>
+        <translation>¿Son justos los dados? Sí, a juzgar por %1: unos dados justos salen al menos así de desiguales el %2 % de las veces (chi cuadrado p = %3).</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Probably, but %1 are a little uneven: fair dice come out like this only %2 % of the time (chi-square p = %3).</source>
+        <translation>¿Son justos los dados? Probablemente, pero en %1 salen algo desiguales: unos dados justos solo salen así el %2 % de las veces (chi cuadrado p = %3).</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Doubtful: in %1, fair dice would come out this uneven only %2 % of the time (chi-square p = %3).</source>
+        <translation>¿Son justos los dados? Dudoso: en %1, unos dados justos solo saldrían así de desiguales el %2 % de las veces (chi cuadrado p = %3).</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1569,6 @@ Solo ocurre una vez; mientras tanto, el ordenador juega como «Fuerte».</transl
         <translation>Experto está examinando cada jugada…</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: accuracy &lt;b&gt;%2%&lt;/b&gt; of %3 moves&lt;br&gt;%4 inaccuracies, %5 mistakes, %6 blunders</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;: precisión &lt;b&gt;%2 %&lt;/b&gt; en %3 jugadas&lt;br&gt;%4 imprecisiones, %5 errores, %6 errores graves</translation>
-    </message>
-    <message>
         <source>best</source>
         <translation>la mejor</translation>
     </message>
@@ -1547,6 +1615,46 @@ Solo ocurre una vez; mientras tanto, el ordenador juega como «Fuerte».</transl
     <message>
         <source>, %1 points of winning chance lost.&lt;br&gt;Best was &lt;b&gt;%2&lt;/b&gt;, shown on the board.</source>
         <translation>, %1 puntos de probabilidad de ganar perdidos.&lt;br&gt;Lo mejor era &lt;b&gt;%2&lt;/b&gt;, como muestra el tablero.</translation>
+    </message>
+    <message>
+        <source>Solving the exact table, once… %p %</source>
+        <translation>Calculando la tabla exacta, solo una vez… %p %</translation>
+    </message>
+    <message>
+        <source>Expert first works out the exact odds of every end game (about a minute, only this once).</source>
+        <translation>Experto calcula primero las probabilidades exactas de cada final de partida (cerca de un minuto, solo esta vez).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: accuracy &lt;b&gt;%2%&lt;/b&gt; of %3 moves&lt;br&gt;%4 inaccuracies, %5 mistakes, %6 blunders&lt;br&gt;luck &lt;b&gt;%7&lt;/b&gt; over %8 throws, luck-adjusted result &lt;b&gt;%9&lt;/b&gt;</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;: precisión &lt;b&gt;%2 %&lt;/b&gt; en %3 jugadas&lt;br&gt;%4 imprecisiones, %5 errores, %6 errores graves&lt;br&gt;suerte &lt;b&gt;%7&lt;/b&gt; en %8 tiradas, resultado ajustado por la suerte &lt;b&gt;%9&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>the dice</source>
+        <translation>los dados</translation>
+    </message>
+    <message>
+        <source>the move</source>
+        <translation>la jugada</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;%1&quot; style=&quot;color:#ffd66e&quot;&gt;turn %1&lt;/a&gt;: %2, %3 for %4</source>
+        <translation>&lt;a href=&quot;%1&quot; style=&quot;color:#ffd66e&quot;&gt;turno %1&lt;/a&gt;: %2, %3 para %4</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Key moments&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;Momentos clave&lt;/b&gt;: %1</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Dice this game, 0 to 4 points: %1; fair dice would give %2 (1, 4, 6, 4, 1 in 16)</source>
+        <translation>Dados de esta partida, de 0 a 4 puntos: %1; unos dados justos darían %2 (1, 4, 6, 4, 1 de cada 16)</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Luck of the throw: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>&lt;br&gt;Suerte de la tirada: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
 </context>
 <context>

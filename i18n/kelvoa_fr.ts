@@ -827,6 +827,46 @@ Tous droits réservés.</translation>
         <source>Phrase %1: %2</source>
         <translation>Phrase %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>Tutor</source>
+        <translation>Tuteur</translation>
+    </message>
+    <message>
+        <source>In games against the computer, asks before a move that gives away 3 points of winning chance or more</source>
+        <translation>Dans les parties contre l&apos;ordinateur, demande confirmation avant un coup qui fait perdre 3 points de chance de gagner ou plus</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>départ</translation>
+    </message>
+    <message>
+        <source>home</source>
+        <translation>arrivée</translation>
+    </message>
+    <message>
+        <source>Moving from %1 to %2 gives away %3 points of your winning chance (%4 % instead of %5 %).
+
+Play it anyway, think again, or see the best move?</source>
+        <translation>Aller de %1 à %2 vous fait perdre %3 points de chance de gagner (%4 % au lieu de %5 %).
+
+Jouer quand même, réfléchir encore, ou voir le meilleur coup&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Play Anyway</source>
+        <translation>Jouer quand même</translation>
+    </message>
+    <message>
+        <source>Rethink</source>
+        <translation>Réfléchir encore</translation>
+    </message>
+    <message>
+        <source>Show Best</source>
+        <translation>Montrer le meilleur</translation>
+    </message>
+    <message>
+        <source>Best: from %1 to %2</source>
+        <translation>Le meilleur&#xa0;: de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -873,6 +913,38 @@ Tous droits réservés.</translation>
     <message>
         <source>sum of the four dice</source>
         <translation>somme des quatre dés</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? No kept games yet to tell.</source>
+        <translation>Les dés sont-ils équilibrés&#xa0;? Aucune partie conservée pour le dire.</translation>
+    </message>
+    <message>
+        <source>1 kept game</source>
+        <translation>1 partie conservée</translation>
+    </message>
+    <message>
+        <source>%1 kept games</source>
+        <translation>%1 parties conservées</translation>
+    </message>
+    <message>
+        <source> and 1 throw</source>
+        <translation> et 1 lancer</translation>
+    </message>
+    <message>
+        <source> and %1 throws</source>
+        <translation> et %1 lancers</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Yes, as far as %1 can tell: fair dice come out at least this uneven %2 % of the time (chi-square p = %3).</source>
+        <translation>Les dés sont-ils équilibrés&#xa0;? Oui, à en juger sur %1&#xa0;: des dés équilibrés sont au moins aussi irréguliers %2 % du temps (khi carré p = %3).</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Probably, but %1 are a little uneven: fair dice come out like this only %2 % of the time (chi-square p = %3).</source>
+        <translation>Les dés sont-ils équilibrés&#xa0;? Probablement, mais sur %1, ils sont un peu irréguliers&#xa0;: des dés équilibrés ne donnent cela que %2 % du temps (khi carré p = %3).</translation>
+    </message>
+    <message>
+        <source>Are the dice fair? Doubtful: in %1, fair dice would come out this uneven only %2 % of the time (chi-square p = %3).</source>
+        <translation>Les dés sont-ils équilibrés&#xa0;? Douteux&#xa0;: sur %1, des dés équilibrés ne seraient aussi irréguliers que %2 % du temps (khi carré p = %3).</translation>
     </message>
 </context>
 <context>
@@ -1497,10 +1569,6 @@ Cela n&apos;arrive qu&apos;une fois&#xa0;; en attendant, l&apos;ordinateur joue 
         <translation>Expert examine chaque coup…</translation>
     </message>
     <message>
-        <source>&lt;b&gt;%1&lt;/b&gt;: accuracy &lt;b&gt;%2%&lt;/b&gt; of %3 moves&lt;br&gt;%4 inaccuracies, %5 mistakes, %6 blunders</source>
-        <translation>&lt;b&gt;%1&lt;/b&gt;&#xa0;: précision &lt;b&gt;%2 %&lt;/b&gt; sur %3 coups&lt;br&gt;%4 imprécisions, %5 erreurs, %6 gaffes</translation>
-    </message>
-    <message>
         <source>best</source>
         <translation>le meilleur</translation>
     </message>
@@ -1547,6 +1615,46 @@ Cela n&apos;arrive qu&apos;une fois&#xa0;; en attendant, l&apos;ordinateur joue 
     <message>
         <source>, %1 points of winning chance lost.&lt;br&gt;Best was &lt;b&gt;%2&lt;/b&gt;, shown on the board.</source>
         <translation>, %1 points de chance de gagner perdus.&lt;br&gt;Le meilleur coup était &lt;b&gt;%2&lt;/b&gt;, montré sur le plateau.</translation>
+    </message>
+    <message>
+        <source>Solving the exact table, once… %p %</source>
+        <translation>Calcul de la table exacte, une seule fois… %p %</translation>
+    </message>
+    <message>
+        <source>Expert first works out the exact odds of every end game (about a minute, only this once).</source>
+        <translation>Expert calcule d&apos;abord les chances exactes de chaque fin de partie (environ une minute, une seule fois).</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;: accuracy &lt;b&gt;%2%&lt;/b&gt; of %3 moves&lt;br&gt;%4 inaccuracies, %5 mistakes, %6 blunders&lt;br&gt;luck &lt;b&gt;%7&lt;/b&gt; over %8 throws, luck-adjusted result &lt;b&gt;%9&lt;/b&gt;</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&#xa0;: précision &lt;b&gt;%2 %&lt;/b&gt; sur %3 coups&lt;br&gt;%4 imprécisions, %5 erreurs, %6 gaffes&lt;br&gt;chance &lt;b&gt;%7&lt;/b&gt; sur %8 lancers, résultat corrigé de la chance &lt;b&gt;%9&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>the dice</source>
+        <translation>les dés</translation>
+    </message>
+    <message>
+        <source>the move</source>
+        <translation>le coup</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;%1&quot; style=&quot;color:#ffd66e&quot;&gt;turn %1&lt;/a&gt;: %2, %3 for %4</source>
+        <translation>&lt;a href=&quot;%1&quot; style=&quot;color:#ffd66e&quot;&gt;tour %1&lt;/a&gt;&#xa0;: %2, %3 pour %4</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Key moments&lt;/b&gt;: %1</source>
+        <translation>&lt;b&gt;Moments clés&lt;/b&gt;&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>Dice this game, 0 to 4 points: %1; fair dice would give %2 (1, 4, 6, 4, 1 in 16)</source>
+        <translation>Dés de cette partie, 0 à 4 points&#xa0;: %1&#xa0;; des dés équilibrés donneraient %2 (1, 4, 6, 4, 1 sur 16)</translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;Luck of the throw: &lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>&lt;br&gt;Chance au lancer&#xa0;: &lt;b&gt;%1&lt;/b&gt;</translation>
     </message>
 </context>
 <context>

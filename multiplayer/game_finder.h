@@ -51,13 +51,16 @@ public:
     static QList<QHostAddress> ownAddresses();
     static bool isThisComputer(const QHostAddress& a);
 
+    // One answer, as if it had come from 'from' (the fuzzer has no network
+    // of other computers to answer from).
+    void take(const QHostAddress& from, const QByteArray& datagram);
+
 signals:
     void changed();  // a game was added or updated
     void finished(); // the collecting time is over
 
 private:
     void readPending();
-    void take(const QHostAddress& from, const QByteArray& datagram);
 
     QUdpSocket* socket_ = nullptr;
     QTimer collect_;

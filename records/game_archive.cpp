@@ -67,4 +67,21 @@ QStringList keptGames(const QString& folder) {
     return out;
 }
 
+DiceStats keptDice(const QString& folder, int* games) {
+    DiceStats stats;
+    int read = 0;
+    for (const QString& path : keptGames(folder)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        // A damaged record counts as far as it reads.
+        for (const RecordedGame& game : readRecord(QString::fromUtf8(file.read(4 << 20))).games) {
+            ++read;
+            for (const TurnRecord& t : game.turns)
+                stats.add(t.seat, t.points);
+        }
+    }
+    if (games) *games = read;
+    return stats;
+}
+
 } // namespace board

@@ -3,6 +3,7 @@
 // its own in the folder "Games" beside the tally file, so that it can be
 // reviewed later without the player having saved it. Only the newest
 // KeptGames files stay; the oldest go when a new one arrives.
+#include "dice_stats.h"
 #include "game_record.h"
 
 #include <QDateTime>
@@ -31,5 +32,9 @@ QString keepGame(const QString& folder, const RecordedGame& game, const QDateTim
 
 // The kept record files in 'folder', newest first, as full paths.
 QStringList keptGames(const QString& folder);
+
+// Every throw of the kept games in 'folder', by seat; 'games' gets how many
+// records were read.
+DiceStats keptDice(const QString& folder, int* games = nullptr);
 
 } // namespace board

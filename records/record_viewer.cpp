@@ -23,7 +23,7 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:disabled { color: rgb(120,100,80); background: rgb(120,96,62); }");
 constexpr int PanelWidth = 702;
 constexpr int PanelHeight = 352;
-constexpr int ReviewHeight = 262;
+constexpr int ReviewHeight = 322;
 const QString ComboStyle = QStringLiteral(
     "QComboBox { background: rgb(240,232,212); color: rgb(44,26,10); font: bold 12px;"
     " border: 2px solid rgb(74,52,34); border-radius: 3px; padding: 1px 6px; }"

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QValueAxis>
 
+#include <cmath>
+
 namespace board {
 
 namespace {
@@ -39,6 +41,16 @@ ReviewChart::ReviewChart(QWidget* parent) : QChartView(parent) {
         marks_[i]->setColor(MarkColour[i]);
         marks_[i]->setBorderColor(Ink);
     }
+    lucky_ = new QScatterSeries(c);
+    lucky_->setMarkerShape(QScatterSeries::MarkerShapeTriangle);
+    lucky_->setMarkerSize(11);
+    lucky_->setColor(QColor(60, 170, 70));
+    lucky_->setBorderColor(Ink);
+    unlucky_ = new QScatterSeries(c);
+    unlucky_->setMarkerShape(QScatterSeries::MarkerShapeRotatedRectangle);
+    unlucky_->setMarkerSize(11);
+    unlucky_->setColor(QColor(120, 70, 170));
+    unlucky_->setBorderColor(Ink);
     current_ = new QScatterSeries(c);
     current_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     current_->setMarkerSize(11);
@@ -46,6 +58,8 @@ ReviewChart::ReviewChart(QWidget* parent) : QChartView(parent) {
     current_->setBorderColor(Ink);
     c->addSeries(even_);
     c->addSeries(line_);
+    c->addSeries(lucky_);
+    c->addSeries(unlucky_);
     for (QScatterSeries* s : marks_)
         c->addSeries(s);
     c->addSeries(current_);
@@ -83,6 +97,8 @@ void ReviewChart::clearChances() {
     line_->clear();
     even_->clear();
     current_->clear();
+    lucky_->clear();
+    unlucky_->clear();
     for (QScatterSeries* s : marks_)
         s->clear();
     chart()->setTitle(QString());
@@ -90,7 +106,8 @@ void ReviewChart::clearChances() {
 }
 
 void ReviewChart::setChances(const std::vector<double>& chance,
-                             const std::vector<review::Rating>& ratings, const QString& seatName) {
+                             const std::vector<review::Rating>& ratings, const QString& seatName,
+                             const std::vector<double>& luck) {
     clearChances();
     chance_ = chance;
     steps_ = chance.empty() ? 0 : int(chance.size()) - 1;
@@ -99,11 +116,15 @@ void ReviewChart::setChances(const std::vector<double>& chance,
         points << QPointF(double(i), 100.0 * chance[i]);
     line_->replace(points);
     even_->replace({QPointF(0, 50), QPointF(std::max(1, steps_), 50)});
+    for (std::size_t i = 0; i < luck.size() && i + 1 < chance.size(); ++i)
+        if (std::abs(luck[i]) >= review::VeryLuckyFrom)
+            (luck[i] > 0 ? lucky_ : unlucky_)->append(double(i + 1), 100.0 * chance[i + 1]);
     for (const review::Rating& r : ratings) {
         if (r.mark == review::Mark::Best) continue;
         const int step = r.turn + 1;
         if (step < int(chance.size()))
-            marks_[std::size_t(int(r.mark) - 1)]->append(double(step), 100.0 * chance[std::size_t(step)]);
+            marks_[std::size_t(int(r.mark) - 1)]->append(double(step),
+                                                         100.0 * chance[std::size_t(step)]);
     }
     auto* x = static_cast<QValueAxis*>(chart()->axes(Qt::Horizontal).front());
     x->setRange(0, std::max(1, steps_));

@@ -3,7 +3,8 @@
 // move, worked out on a thread of its own while a bar shows how far it is;
 // then the chart of one seat's chance, what the move at the shown step was
 // worth, the best move drawn on the board when another was played, and each
-// player's accuracy, mistakes and blunders.
+// player's accuracy, mistakes and blunders, luck and luck-adjusted result;
+// the key moments and the game's dice.
 #include "board_view.h"
 #include "game_record.h"
 #include "game_review.h"
@@ -51,14 +52,21 @@ public:
     const review::Rating* ratingFor(int step) const;
     void showStep(int step);
 
+    // How often the window looks whether the worker is done; the fuzzer,
+    // which reviews thousands of games, looks at every turn of the loop.
+    int pollMs = 40;
+
     // Texts for the player.
     static QString markText(review::Mark mark);
     static QString moveText(int from, int to);
+    static QString signedPoints(double points);
 
     ReviewChart* chart;
     QProgressBar* progress;
     QLabel* label_move;
     std::array<QLabel*, SeatCount> label_summary{};
+    QLabel* label_moments; // the three turns that swung the game most; each a link
+    QLabel* label_dice;    // the game's dice beside what fair dice give
     BestMoveOverlay* overlay;
 
 signals:
@@ -70,6 +78,8 @@ private:
     void stop();
     void poll();
     void showResult();
+    void showMoments();
+    void showDice();
     std::shared_ptr<Job> job_;
     std::thread worker_;
     QTimer poll_;

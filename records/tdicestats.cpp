@@ -146,6 +146,12 @@ Tdicestats::Tdicestats(const board::DiceStats& stats, QWidget* parent)
         label_test[std::size_t(i)]->setTextFormat(Qt::PlainText);
         layout->addWidget(label_test[std::size_t(i)]);
     }
+    label_fair = new QLabel(this);
+    label_fair->setObjectName(QStringLiteral("label_fair"));
+    label_fair->setWordWrap(true);
+    label_fair->setTextFormat(Qt::PlainText);
+    label_fair->setStyleSheet(QStringLiteral("color: rgb(255,240,200); font: bold 12px;"));
+    layout->addWidget(label_fair);
     auto* note = new QLabel(tr("Fair dice give the sums 0 to 4 as 1 : 4 : 6 : 4 : 1. A p-value "
                                "below 0.01 would be surprising from fair dice."),
                             this);
@@ -174,6 +180,33 @@ QString Tdicestats::verdict(const board::DiceStats& stats, int seat) {
         .arg(n)
         .arg(stats.chiSquare(seat), 0, 'f', 2)
         .arg(p, 0, 'f', 3);
+}
+
+void Tdicestats::setKeptDice(const board::DiceStats& kept, int games) {
+    kept_ = kept;
+    keptGames_ = games;
+    label_fair->setText(fairness(kept_, keptGames_));
+}
+
+QString Tdicestats::fairness(const board::DiceStats& kept, int games) {
+    const int n = kept.total(0);
+    if (n == 0) return tr("Are the dice fair? No kept games yet to tell.");
+    const double p = kept.pValue(0);
+    const QString over = (games == 1 ? tr("1 kept game") : tr("%1 kept games").arg(games)) +
+                         (n == 1 ? tr(" and 1 throw") : tr(" and %1 throws").arg(n));
+    const QString odds = QString::number(100.0 * p, 'f', p < 0.1 ? 1 : 0);
+    const QString test = QString::number(p, 'f', p < 0.01 ? 4 : 3);
+    if (p >= 0.05)
+        return tr("Are the dice fair? Yes, as far as %1 can tell: fair dice come out at least "
+                  "this uneven %2 % of the time (chi-square p = %3).")
+            .arg(over, odds, test);
+    if (p >= 0.01)
+        return tr("Are the dice fair? Probably, but %1 are a little uneven: fair dice come out "
+                  "like this only %2 % of the time (chi-square p = %3).")
+            .arg(over, odds, test);
+    return tr("Are the dice fair? Doubtful: in %1, fair dice would come out this uneven only "
+              "%2 % of the time (chi-square p = %3).")
+        .arg(over, odds, test);
 }
 
 void Tdicestats::refresh() {

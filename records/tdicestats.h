@@ -27,9 +27,17 @@ public:
 
     QTableWidget* grid;
     std::array<QLabel*, 3> label_test{}; // seat 1, seat 2, all
+    QLabel* label_fair;                  // over every kept game
+
+    // The throws of all kept games, for the answer to "Are the dice fair?".
+    void setKeptDice(const board::DiceStats& kept, int games);
+    // That answer in plain words, with the chi-square test's p-value.
+    static QString fairness(const board::DiceStats& kept, int games);
 
 private:
     const board::DiceStats& stats_;
     std::array<QString, 2> names_{QStringLiteral("Seat 1"), QStringLiteral("Seat 2")};
     DiceChart* chart_;
+    board::DiceStats kept_;
+    int keptGames_ = 0;
 };

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing and running need.
 # Checks with dpkg first, so a second run costs nothing.
+#   scripts/deps.sh         what the program and its tests need
+#   scripts/deps.sh fuzz    that, and clang with libFuzzer for scripts/fuzz
 set -euo pipefail
 
 packages=(
@@ -12,6 +14,9 @@ packages=(
   miniupnpd nftables iproute2
   python3-pyatspi at-spi2-core dbus-daemon dbus-x11
 )
+if [ "${1:-}" = "fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -21,6 +21,12 @@ int readInt(const ProfileFile& ini, const char* key, int fallback) {
     return ok ? v : fallback;
 }
 
+// A number within lo..hi, else the fallback.
+int readInt(const ProfileFile& ini, const char* key, int fallback, int lo, int hi) {
+    const int v = readInt(ini, key, fallback);
+    return v >= lo && v <= hi ? v : fallback;
+}
+
 bool canWriteFileIn(const QString& folder) {
     const QFileInfo dir(folder);
     if (folder.isEmpty() || !dir.isDir() || !dir.isWritable()) return false;
@@ -93,9 +99,11 @@ SettingsValues Settings::load() const {
 
     SettingsValues v;
     const SettingsValues d;
+    constexpr int M = SettingsValues::MaxExtent;
     v.bounds =
-        QRect(readInt(ini, "Left", d.bounds.x()), readInt(ini, "Top", d.bounds.y()),
-              readInt(ini, "Width", d.bounds.width()), readInt(ini, "Height", d.bounds.height()));
+        QRect(readInt(ini, "Left", d.bounds.x(), -M, M), readInt(ini, "Top", d.bounds.y(), -M, M),
+              readInt(ini, "Width", d.bounds.width(), -M, M),
+              readInt(ini, "Height", d.bounds.height(), -M, M));
 
     v.turnSound = ini.value(Section, "Turnsound", "0") == QLatin1String("1") ? TurnSound::New
                                                                              : TurnSound::Classic;

@@ -32,6 +32,11 @@ struct SettingsValues {
     static constexpr int DefaultWidth = 731;  // defaultwidth
     static constexpr int DefaultHeight = 567; // defaultheight
     static constexpr int DefaultTextSize = 8;
+    // No window system places or sizes a window beyond 16-bit coordinates;
+    // a stored bound outside -MaxExtent..MaxExtent (a damaged or hand-edited
+    // file) reads as its default, as one that is not a number does, so that
+    // no sum of two bounds overflows.
+    static constexpr int MaxExtent = 32767;
 
     QRect bounds{DefaultLeft, DefaultTop, DefaultWidth, DefaultHeight}; // outer frame
     TurnSound turnSound = TurnSound::Classic;

@@ -6,11 +6,13 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 const QColor Ink(44, 26, 10);
 // Only so many opponents fit the window's height; the most played come first.
 constexpr int MaxShown = 8;
+constexpr int MaxCount = std::numeric_limits<int>::max() / 2;
 } // namespace
 
 TallyChart::TallyChart(QWidget* parent) : QChartView(parent) {
@@ -68,7 +70,11 @@ void TallyChart::refresh(const Tally& tally) {
         int games, his, mine;
     };
     std::vector<Row> rows;
-    const auto number = [&](int col, int row) { return tally.grid.cell(col, row).toInt(); };
+    // A damaged file may hold any number: a bar is at least nothing, and two
+    // of them still add up within an int.
+    const auto number = [&](int col, int row) {
+        return std::clamp(tally.grid.cell(col, row).toInt(), 0, MaxCount);
+    };
     for (int r = 1; r < tally.grid.rowCount(); ++r)
         rows.push_back({tally.grid.cell(0, r), number(1, r), number(2, r), number(3, r)});
     std::stable_sort(rows.begin(), rows.end(),

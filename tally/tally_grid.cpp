@@ -2,6 +2,9 @@
 
 #include "codepage.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 const QString Zero = QStringLiteral("0");
 constexpr int TotalGames = 1, OwnWins = 2;
@@ -26,8 +29,10 @@ int TallyGrid::addit(int col, int row) {
     bool ok = false;
     int value = cell(col, row).toInt(&ok);
     if (!ok) value = 0;
-    setCell(col, row, QString::number(value + 1));
-    return value + 1;
+    // A count at the top of the range (only a damaged file holds one) stays there.
+    if (value < std::numeric_limits<int>::max()) ++value;
+    setCell(col, row, QString::number(value));
+    return value;
 }
 
 void TallyGrid::addRow(const QString& name) {
@@ -90,6 +95,9 @@ TallyGrid TallyGrid::fromText(const QByteArray& text, QString* error) {
     for (int c = 0; c < cols; ++c)
         for (int r = 0; r < rows; ++r) {
             if (at >= lines.size()) {
+                // Rows the text never reached (not even their names) are not
+                // kept: a short file cannot promise 100 000 opponents.
+                if (c == 0) g.rows_.resize(static_cast<std::size_t>(std::max(1, r)));
                 fail(QStringLiteral("Read beyond end of file"));
                 return g;
             }

@@ -3,19 +3,27 @@
 // share of wins; then what the "Expert" level's exact table cost to build on this machine
 // (it is built here first when there is no valid cached one); then how often
 // Expert's choice is an exact best move five chips home in total, against a
-// table one layer deeper than Expert's, built here for the measurement only.
+// table one layer deeper than Expert's, built here for the measurement only,
+// and what each level gives away there per decision, in points of winning
+// chance, against that exact play.
 //
 //   kelvoa-bench-levels [games per pair [positions sampled]]
+//   kelvoa-bench-levels --table [chips home in total] [--against FILE]
+// The second form only builds the table from nothing, ignoring the cache,
+// says what it cost and, given a table file of the same coverage, how far
+// the two lie apart.
 #include "dice.h"
 #include "levels.h"
 #include "solver.h"
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -84,10 +92,17 @@ void agreement(int samples) {
         ends.push_back(exact.layout().layerEnd(me, them));
         total += ends.back() - begins.back();
     }
-    std::atomic<long> decisions{0}, agreed{0};
+    // Per thread: decisions, Expert's agreements, and what each level gave
+    // away (the exact best's chance less the chosen move's, in points).
+    struct Tally {
+        long decisions = 0, agreed = 0;
+        std::array<double, levels::LevelCount> regret{};
+    };
+    std::vector<Tally> tallies(2);
     std::vector<std::thread> pool;
     for (int t = 0; t < 2; ++t)
         pool.emplace_back([&, t] {
+            Tally& tally = tallies[static_cast<unsigned>(t)];
             std::mt19937_64 gen(77 + static_cast<unsigned>(t));
             std::uniform_int_distribution<std::uint64_t> pick(0, total - 1);
             for (int s = t; s < samples; s += 2) {
@@ -106,28 +121,88 @@ void agreement(int samples) {
                     double best = 0;
                     for (const auto& m : moves)
                         best = std::max(best, exactAfter(exact, pos, m.chip, points));
-                    const int chosen = levels::choose(Level::Expert, pos, 1, points, &own);
-                    ++decisions;
-                    // Values are stored in steps of 1/65535: equal within two.
-                    if (exactAfter(exact, pos, chosen, points) >= best - 2.0 / solver::Quantum)
-                        ++agreed;
+                    ++tally.decisions;
+                    for (int l = 0; l < levels::LevelCount; ++l) {
+                        const auto level = static_cast<Level>(l);
+                        const int chosen = levels::choose(level, pos, 1, points,
+                                                          level == Level::Expert ? &own : nullptr);
+                        const double got = exactAfter(exact, pos, chosen, points);
+                        tally.regret[static_cast<unsigned>(l)] += std::max(0.0, best - got) * 100;
+                        // Values are stored in steps of 1/65535: equal within two.
+                        if (level == Level::Expert && got >= best - 2.0 / solver::Quantum)
+                            ++tally.agreed;
+                    }
                 }
             }
         });
     for (auto& t : pool)
         t.join();
+    long decisions = 0, agreed = 0;
+    std::array<double, levels::LevelCount> regret{};
+    for (const Tally& t : tallies) {
+        decisions += t.decisions;
+        agreed += t.agreed;
+        for (std::size_t l = 0; l < regret.size(); ++l)
+            regret[l] += t.regret[l];
+    }
+    for (int l = 0; l < levels::LevelCount; ++l)
+        std::printf("%s gives away %.3f points per decision on average in %ld decisions with %d "
+                    "chips home in total\n",
+                    levels::levelName(static_cast<Level>(l)),
+                    regret[static_cast<unsigned>(l)] / double(std::max(1L, decisions)), decisions,
+                    HomeSum);
     std::printf("Expert agrees with exact play in %.1f%% of %ld positions with five chips home "
                 "in total\n",
-                100.0 * double(agreed) / double(std::max(1L, long(decisions))), long(decisions));
+                100.0 * double(agreed) / double(std::max(1L, decisions)), decisions);
     std::printf("(%d positions sampled, one throw each with a choice counted as one; the table "
                 "of %llu positions built in %.0f s, measured in %.0f s)\n",
                 samples, static_cast<unsigned long long>(exact.values().size()), built,
                 std::chrono::duration<double>(Clock::now() - t0).count() - built);
 }
 
+void printBuilt(const solver::Table& table) {
+    std::printf("Table: built in %.0f s (%u sweeps), %llu positions, %.1f MB\n", table.buildSeconds,
+                table.sweeps, static_cast<unsigned long long>(table.values().size()),
+                double(table.values().size() * sizeof(std::uint16_t)) / 1e6);
+    std::fflush(stdout);
+}
+
+int buildOnly(int argc, char** argv) {
+    int cover = solver::DefaultMinHomeSum;
+    std::string against;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--against" && i + 1 < argc)
+            against = argv[++i];
+        else
+            cover = std::clamp(std::atoi(argv[i]), 1, 2 * (rules::ChipCount - 1));
+    }
+    solver::Table table(cover);
+    solver::build(table, nullptr, {});
+    printBuilt(table);
+    if (against.empty()) return 0;
+    solver::LoadError err;
+    const auto other = solver::load(against, &err, cover);
+    if (!other) {
+        std::fprintf(stderr, "%s: %s\n", against.c_str(), solver::loadErrorText(err));
+        return 1;
+    }
+    int worst = 0;
+    std::uint64_t differ = 0;
+    for (std::size_t i = 0; i < table.values().size(); ++i) {
+        const int d = std::abs(int(table.values()[i]) - int(other->values()[i]));
+        worst = std::max(worst, d);
+        differ += d != 0;
+    }
+    std::printf("Against %s: %llu values differ, by %d units of 1/%u at most\n", against.c_str(),
+                static_cast<unsigned long long>(differ), worst, solver::Quantum);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--table") return buildOnly(argc, argv);
     const int games = argc > 1 ? std::max(2, std::atoi(argv[1])) : 20000;
     const std::string path = levels::tableCachePath();
     solver::LoadError err;
@@ -140,9 +215,8 @@ int main(int argc, char** argv) {
         solver::save(*table, path);
     }
 
-    const std::pair<Level, Level> pairs[] = {{Level::Expert, Level::Klot},
-                                             {Level::Strong, Level::Klot},
-                                             {Level::Expert, Level::Strong}};
+    const std::pair<Level, Level> pairs[] = {
+        {Level::Expert, Level::Klot}, {Level::Strong, Level::Klot}, {Level::Expert, Level::Strong}};
     Timing strong;
     for (const auto& [a, b] : pairs) {
         std::atomic<long> wins{0};
@@ -166,10 +240,7 @@ int main(int argc, char** argv) {
                     100.0 * double(wins) / games, games);
         std::fflush(stdout);
     }
-    std::printf("Table: built in %.0f s (%u sweeps), %llu positions, %.1f MB\n",
-                table->buildSeconds, table->sweeps,
-                static_cast<unsigned long long>(table->values().size()),
-                double(table->values().size() * sizeof(std::uint16_t)) / 1e6);
+    printBuilt(*table);
     if (strong.count)
         std::printf("Strong: %.3f ms per choice on average, %.3f ms at most\n",
                     1000 * strong.total / double(strong.count), 1000 * strong.worst);

@@ -18,6 +18,8 @@
 #include "dice.h"
 #include "game_archive.h"
 #include "hint_overlay.h"
+#include "levels.h"
+#include "perfect_table.h"
 #include "record_review.h"
 #include "record_viewer.h"
 #include "rules.h"
@@ -33,6 +35,12 @@ public:
     void message(QWidget*, const QString& text) override { shown.append(text); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return file; }
     QString openFileName(QWidget*, const QString&) override { return file; }
+    QStringList asked;
+    QList<int> answers; // the tutor's questions are answered with these, in turn
+    int choose(QWidget*, const QString& text, const QStringList& buttons) override {
+        asked.append(text + QLatin1Char('|') + buttons.join(QLatin1Char('|')));
+        return answers.isEmpty() ? 1 : answers.takeFirst();
+    }
 };
 
 void ctrl(QWidget* w, Qt::Key key) {
@@ -74,8 +82,12 @@ struct Solo {
 class TestPlayComfort : public QObject {
     Q_OBJECT
 private slots:
+    // The review and the chances bar solve the table on first use: a tiny
+    // one here, so that no test waits a minute for it.
+    void initTestCase() { levels::setTableCoverage(12); }
     void wholeGameByKeysThenRecordAndFigures();
     void keysDoNothingOutOfTurn();
+    void tutorAsksBeforeAPoorMove();
     void menuMnemonicsAndSwitches();
 };
 
@@ -231,8 +243,7 @@ void TestPlayComfort::wholeGameByKeysThenRecordAndFigures() {
     for (const review::Rating& r : rated.ratings) {
         viewer->stepTo(r.turn + 1);
         QCOMPARE(viewer->review->overlay->showing(), r.bestFrom != r.playedFrom);
-        QVERIFY(viewer->review->label_move->text().contains(
-            board::ReviewPanel::markText(r.mark)));
+        QVERIFY(viewer->review->label_move->text().contains(board::ReviewPanel::markText(r.mark)));
     }
 
     // The dice figures counted every throw the record holds.
@@ -331,6 +342,69 @@ void TestPlayComfort::menuMnemonicsAndSwitches() {
     QVERIFY(!again.ShowHints1->isChecked());
     QVERIFY(!again.AnimateChips1->isChecked());
     QVERIFY(!again.chipanimator->enabled());
+}
+
+// With the tutor on, a move that gives away 3 points or more is held back:
+// the question names the loss, Rethink and Show Best send nothing, and only
+// Play Anyway lets the move go.
+void TestPlayComfort::tutorAsksBeforeAPoorMove() {
+    Solo t(777);
+    Tchat& you = t.you;
+    QVERIFY(t.seated());
+    you.Tutor1->trigger();
+    QVERIFY(you.Tutor1->isChecked());
+    you.mychat->setFocus();
+    ctrl(you.mychat, Qt::Key_G);
+    QTRY_VERIFY(t.server.game.gameon());
+    QElapsedTimer clock;
+    clock.start();
+    bool asked = false;
+    while (!asked && t.server.game.gameon() && clock.elapsed() < 120000) {
+        const board::BoardModel& m = you.turnflow->model();
+        if (!you.view->button_roll->isHidden()) {
+            ctrl(you.mychat, Qt::Key_R);
+        } else if (m.whoseturn == 1 && m.pending[0] > 0 && !you.hintoverlay->hints().empty()) {
+            rules::Position pos;
+            pos.of(1) = t.server.game.chips(1);
+            pos.of(2) = t.server.game.chips(2);
+            const int points = m.pending[0];
+            const auto table = levels::perfectTable();
+            const auto moves = levels::expertMoveValues(pos, 1, points, table.get());
+            const auto best = std::max_element(moves.begin(), moves.end(),
+                                               [](auto a, auto b) { return a.value < b.value; });
+            const auto poor = std::find_if(moves.begin(), moves.end(), [&](auto v) {
+                return (best->value - v.value) * 100 >= 3.0;
+            });
+            if (poor == moves.end()) {
+                ctrl(you.mychat, Qt::Key(Qt::Key_0 + best->chip)); // asks nothing
+                QTest::qWait(5);
+                QVERIFY(t.dialogs.asked.isEmpty());
+                continue;
+            }
+            asked = true;
+            const auto before = t.server.game.chips(1);
+            t.dialogs.answers = {1, 2};
+            ctrl(you.mychat, Qt::Key(Qt::Key_0 + poor->chip)); // Rethink
+            QCOMPARE(t.dialogs.asked.size(), 1);
+            QVERIFY2(t.dialogs.asked[0].contains(
+                         QString::number((best->value - poor->value) * 100, 'f', 1)),
+                     qPrintable(t.dialogs.asked[0]));
+            QVERIFY(t.dialogs.asked[0].endsWith("|Play Anyway|Rethink|Show Best"));
+            ctrl(you.mychat, Qt::Key(Qt::Key_0 + poor->chip)); // Show Best
+            QCOMPARE(t.dialogs.asked.size(), 2);
+            QVERIFY(you.view->label_error->text().startsWith("Best: from "));
+            QTest::qWait(100);
+            QCOMPARE(t.server.game.chips(1), before); // nothing was sent
+            QCOMPARE(m.pending[0], points);
+            t.dialogs.answers = {0};
+            ctrl(you.mychat, Qt::Key(Qt::Key_0 + poor->chip)); // Play Anyway
+            QCOMPARE(t.dialogs.asked.size(), 3);
+            QTRY_VERIFY(t.server.game.chips(1) != before);
+            QCOMPARE(int(t.server.game.chips(1)[unsigned(poor->chip - 1)]), poor->from + points);
+        }
+        QTest::qWait(5);
+    }
+    QVERIFY2(asked, "no throw in the game left a move that gives away 3 points");
 }
 
 QTEST_MAIN(TestPlayComfort)

@@ -77,6 +77,7 @@ void TestTchatWindow::menuItems() {
                                     "Bot Speed",
                                     "Bot Skill",
                                     "Show Chances",
+                                    "Tutor",
                                     "Text Color",
                                     "Text Size",
                                     "Scroll Chat Off",

@@ -117,6 +117,10 @@ void TestSettings::reading_data() {
         << "3,3 731x600";
     QTest::newRow("negative position") << QByteArray("Top=-5\nLeft=-1200") << "bounds"
                                        << "-1200,-5 731x567";
+    // Beyond any screen: the window's sums of position and size would overflow.
+    QTest::newRow("bounds beyond any screen")
+        << QByteArray("Top=-32768\nLeft=2000000000\nWidth=2000000000\nHeight=32767") << "bounds"
+        << "3,3 731x32767";
     QTest::newRow("turn sound new") << QByteArray("Turnsound=1") << "turnSound"
                                     << "New";
     QTest::newRow("turn sound other") << QByteArray("Turnsound=2") << "turnSound"

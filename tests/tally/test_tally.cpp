@@ -118,6 +118,11 @@ void TestTally::textLayoutWorkedExample() {
     QCOMPARE(cut.cell(0, 1), QStringLiteral("Ann"));
     QCOMPARE(cut.cell(1, 0), QStringLiteral("7"));
     QVERIFY(cut.cell(2, 0).isEmpty());
+    // A count the text does not reach keeps only the rows it named.
+    const TallyGrid promised = TallyGrid::fromText("9\r\n100000\r\n0\r\nAnn", &error);
+    QCOMPARE(error, QStringLiteral("Read beyond end of file"));
+    QCOMPARE(promised.rowCount(), 2);
+    QCOMPARE(TallyGrid::fromText("9\r\n100000\r\n").rowCount(), 1);
 }
 
 void TestTally::damagedCountsAreZero() {
@@ -125,9 +130,12 @@ void TestTally::damagedCountsAreZero() {
     t.startTallying("Ann");
     t.grid.setCell(1, 1, "");
     t.grid.setCell(5, 1, "abc");
+    // A count at the top of an int stays there rather than overflowing.
+    t.grid.setCell(3, 1, "2147483647");
     t.addgame("addtomine", {"Ann"});
     QCOMPARE(t.grid.cell(1, 1), QStringLiteral("1"));
     QCOMPARE(t.grid.cell(5, 1), QStringLiteral("1"));
+    QCOMPARE(t.grid.cell(3, 1), QStringLiteral("2147483647"));
 }
 
 void TestTally::fileRoundTripStartsANewSession() {
