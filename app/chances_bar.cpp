@@ -22,7 +22,7 @@ constexpr int BarWidth = 12;
 ChancesBar::ChancesBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("chances"));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
-    setToolTip(QStringLiteral("Chance to win, as the computer sees it"));
+    setToolTip(tr("Chance to win, as the computer sees it"));
     setAccessibleName(tr("Chances to win: no game"));
 }
 

@@ -1,20 +1,24 @@
 #include "dialogs.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace {
-const QString RecordFilter = QStringLiteral("Game records (*.txt);;All files (*)");
+constexpr const char* RecordFilter =
+    QT_TRANSLATE_NOOP("Dialogs", "Game records (*.txt);;All files (*)");
 } // namespace
 
 QString Dialogs::saveFileName(QWidget* parent, const QString& caption, const QString& suggested) {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, RecordFilter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested,
+                                        QCoreApplication::translate("Dialogs", RecordFilter));
 }
 
 QString Dialogs::openFileName(QWidget* parent, const QString& caption) {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), RecordFilter);
+    return QFileDialog::getOpenFileName(parent, caption, QString(),
+                                        QCoreApplication::translate("Dialogs", RecordFilter));
 }
 
 int Dialogs::choose(QWidget* parent, const QString& text, const QStringList& answers) {

@@ -1,10 +1,12 @@
 // Kelvoa: one process holds a host and a client that talk only over TCP.
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 #include <optional>
 
 #include "discovery_responder.h"
+#include "language.h"
 #include "port_mapping.h"
 #include "restart.h"
 #include "signal_exit.h"
@@ -35,6 +37,10 @@ int main(int argc, char** argv) {
     // on screen, just before the command line is read. Destruction runs
     // backwards, so the tally is written before the main window goes.
     const QString programFolder = QCoreApplication::applicationDirPath();
+    // The language first: every window takes its texts in it when it is made.
+    language::install(
+        language::choose(Settings(userfiles::settingsFolder(programFolder)).load().language,
+                         QLocale::system().uiLanguages()));
     Tchat chat(params, nullptr, Tchat::Build::FrameFirst);
     chat.settingsFolder = userfiles::settingsFolder(programFolder);
     // What the copy before the restart handed over beside the command line.

@@ -50,15 +50,9 @@ Tchat::Tchat(const QStringList& params, QWidget* parent, Build build)
     connect(&Timer1, &QTimer::timeout, this, &Tchat::Timer1Timer);
 
     sounds_ = std::make_unique<SoundPlayer>();
-    phrases = {QStringLiteral("Way To Go!"),
-               QStringLiteral("Good One!"),
-               QStringLiteral("Nice Try!"),
-               QStringLiteral("Excellent!"),
-               QStringLiteral("Brilliant!"),
-               QStringLiteral("Wow, WTG!"),
-               QStringLiteral("Thanks!"),
-               QStringLiteral("Way To Go Teamie!"),
-               QStringLiteral("Good Game Everyone!")};
+    phrases = {tr("Way To Go!"), tr("Good One!"),         tr("Nice Try!"),
+               tr("Excellent!"), tr("Brilliant!"),        tr("Wow, WTG!"),
+               tr("Thanks!"),    tr("Way To Go Teamie!"), tr("Good Game Everyone!")};
 
     buildMenu();
     buildTable();
@@ -151,39 +145,39 @@ QList<QAction*> addChoiceGroup(QMenu* parent, const QString& title,
 
 void Tchat::buildMenu() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    StartGame1 = file->addAction(QStringLiteral("Start Game"));
+    QMenu* file = bar->addMenu(tr("&File"));
+    StartGame1 = file->addAction(tr("Start Game"));
     StartGame1->setEnabled(false);
     file->addSeparator();
-    HostGame1 = file->addAction(QStringLiteral("Host a Game…"), this, &Tchat::openHostDialog);
-    JoinGame1 = file->addAction(QStringLiteral("Join a Game…"), this, &Tchat::openJoinDialog);
+    HostGame1 = file->addAction(tr("Host a Game…"), this, &Tchat::openHostDialog);
+    JoinGame1 = file->addAction(tr("Join a Game…"), this, &Tchat::openJoinDialog);
     PublicLobby1 = file->addAction(tr("Public Lobby…"), this, [this] { openLobby(); });
     file->addSeparator();
-    Exit1 = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    Exit1 = file->addAction(tr("Exit"), this, &QWidget::close);
 
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    QMenu* options = bar->addMenu(tr("&Options"));
+    PlaySounds1 = options->addAction(tr("Play Sounds"));
     PlaySounds1->setCheckable(true);
     PlaySounds1->setChecked(true);
-    PlayChatterSounds1 = options->addAction(QStringLiteral("Play Chatter Sounds"));
+    PlayChatterSounds1 = options->addAction(tr("Play Chatter Sounds"));
     PlayChatterSounds1->setCheckable(true);
     PlayChatterSounds1->setChecked(false);
 
     const QList<QAction*> turn =
-        addChoiceGroup(options, QStringLiteral("Turn Sound"), {"Classic", "New"}, 0);
+        addChoiceGroup(options, tr("Turn Sound"), {tr("Classic"), tr("New")}, 0);
     Classic1 = turn[0];
     New1 = turn[1];
     const QList<QAction*> speed =
-        addChoiceGroup(options, QStringLiteral("Bot Speed"), {"Slow", "Normal", "Fast"}, 1);
+        addChoiceGroup(options, tr("Bot Speed"), {tr("Slow"), tr("Normal"), tr("Fast")}, 1);
     Slow1 = speed[0];
     Normal1 = speed[1];
     Fast1 = speed[2];
-    const QList<QAction*> skill =
-        addChoiceGroup(options, QStringLiteral("Bot Skill"), {"Klot", "Strong", "Expert"}, 0);
+    const QList<QAction*> skill = addChoiceGroup(
+        options, tr("Bot Skill"), {QStringLiteral("Klot"), tr("Strong"), tr("Expert")}, 0);
     Klot1 = skill[0];
     Strong1 = skill[1];
     Perfect1 = skill[2];
-    ShowChances1 = options->addAction(QStringLiteral("Show Chances"));
+    ShowChances1 = options->addAction(tr("Show Chances"));
     ShowChances1->setCheckable(true);
     ShowChances1->setChecked(false);
     Tutor1 = options->addAction(tr("Tutor"));
@@ -192,10 +186,10 @@ void Tchat::buildMenu() {
     Tutor1->setToolTip(tr("In games against the computer, asks before a move that gives away "
                           "3 points of winning chance or more"));
 
-    TextColor1 = options->addAction(QStringLiteral("Text Color"));
+    TextColor1 = options->addAction(tr("Text Color"));
     const int sizes[4] = {8, 10, 12, 14};
     const QList<QAction*> size =
-        addChoiceGroup(options, QStringLiteral("Text Size"),
+        addChoiceGroup(options, tr("Text Size"),
                        {QString::number(sizes[0]), QString::number(sizes[1]),
                         QString::number(sizes[2]), QString::number(sizes[3])},
                        -1);
@@ -203,39 +197,40 @@ void Tchat::buildMenu() {
         TextSize[i] = size[i];
         TextSize[i]->setData(sizes[i]);
     }
-    ScrollChatOff1 = options->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff1 = options->addAction(tr("Scroll Chat Off"));
     ScrollChatOff1->setCheckable(true);
     ScrollChatOff1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    ClearMainChat1 = options->addAction(QStringLiteral("Clear Main Chat"));
-    ResetScreenLocation1 = options->addAction(QStringLiteral("Reset Screen Location"), this,
-                                              &Tchat::resetScreenLocation);
-    JustWatch1 = options->addAction(QStringLiteral("Just Watch"));
+    ClearMainChat1 = options->addAction(tr("Clear Main Chat"));
+    ResetScreenLocation1 =
+        options->addAction(tr("Reset Screen Location"), this, &Tchat::resetScreenLocation);
+    JustWatch1 = options->addAction(tr("Just Watch"));
     JustWatch1->setCheckable(true);
     // The check mark follows the host's answer, never the click itself.
     connect(JustWatch1, &QAction::triggered, this, [this](bool checked) {
         JustWatch1->setChecked(!checked);
         justWatchClick();
     });
+    buildLanguageMenu(options);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
-    ViewTally1 = view->addAction(QStringLiteral("View Tally"));
-    SpyList1 = view->addAction(QStringLiteral("Spy List"));
+    QMenu* view = bar->addMenu(tr("&View"));
+    ViewTally1 = view->addAction(tr("View Tally"));
+    SpyList1 = view->addAction(tr("Spy List"));
     connect(SpyList1, &QAction::triggered, this, [this] { showWindow(windows_.spylist); });
-    PhraseList1 = view->addAction(QStringLiteral("Phrase List"));
+    PhraseList1 = view->addAction(tr("Phrase List"));
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    Content1 = help->addAction(QStringLiteral("Content"));
+    QMenu* help = bar->addMenu(tr("&Help"));
+    Content1 = help->addAction(tr("Content"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
     connect(Content1, &QAction::triggered, this, [this] { showWindow(windows_.help); });
     // The download window, whether or not it opens at start.
-    Lobby1 = help->addAction(QStringLiteral("The Korvan Lobby…"));
+    Lobby1 = help->addAction(tr("The Korvan Lobby…"));
     connect(Lobby1, &QAction::triggered, this, [this] {
         if (!windows_.download) return;
         windows_.download->check_showatstart->setChecked(
             Settings(settingsFolder).load().showDownload);
         showWindow(windows_.download);
     });
-    About1 = help->addAction(QStringLiteral("About"));
+    About1 = help->addAction(tr("About"));
     connect(About1, &QAction::triggered, this, [this] { showWindow(windows_.about); });
 }
 
@@ -285,9 +280,9 @@ void Tchat::buildPanel() {
     // Only seat 2's name carries the host's commands; seat 1's label runs the
     // same preparation on a right click but has nothing to show.
     popup_kick = new QMenu(this);
-    popup_remove = popup_kick->addAction(QStringLiteral("Remove From Game"));
-    popup_setwatch = popup_kick->addAction(QStringLiteral("Set to Just Watch"));
-    popup_unsetwatch = popup_kick->addAction(QStringLiteral("Unset Just Watch"));
+    popup_remove = popup_kick->addAction(tr("Remove From Game"));
+    popup_setwatch = popup_kick->addAction(tr("Set to Just Watch"));
+    popup_unsetwatch = popup_kick->addAction(tr("Unset Just Watch"));
     connect(popup_remove, &QAction::triggered, this, [this] { kicking(popupTarget); });
     connect(popup_setwatch, &QAction::triggered, this, [this] {
         if (loggedin && (popupTarget == 1 || popupTarget == 2))
@@ -382,7 +377,7 @@ void Tchat::processparams() {
     button_start->hide();
     StartGame1->setEnabled(false);
     if (params_.isEmpty()) {
-        addlinetochat(QStringLiteral("0+Loading Solo Game..Please wait."), systemcolor);
+        addlinetochat(QStringLiteral("0+") + tr("Loading Solo Game..Please wait."), systemcolor);
         if (windows_.download) {
             // A player who unticked "Show this window at start" goes straight to the board.
             const bool show = Settings(settingsFolder).load().showDownload;
@@ -390,7 +385,7 @@ void Tchat::processparams() {
             if (show) windows_.download->show();
         }
         hostaddress = QStringLiteral("127.0.0.1");
-        playername = QStringLiteral("You");
+        playername = tr("You");
         hostpress();
         return;
     }
@@ -404,7 +399,8 @@ void Tchat::processparams() {
         openJoinDialogFrom(params_[0]);
         return;
     }
-    addlinetochat(QStringLiteral("0+Loading Multi-player Game.. Please Wait."), systemcolor);
+    addlinetochat(QStringLiteral("0+") + tr("Loading Multi-player Game.. Please Wait."),
+                  systemcolor);
     if (params_.size() < 3) return; // nothing connects until all three are given
     playername = params_[0];
     hostaddress = params_[1];
@@ -440,14 +436,15 @@ void Tchat::hostpress() {
     try {
         sock->Open();
     } catch (const ESockException& e) {
-        dialogs_->message(this, QString::fromUtf8(e.what()));
+        dialogs_->message(this, TSock::tr(e.what()));
     }
     button_start->show();
     StartGame1->setEnabled(true);
     if (windows_.spylist) windows_.spylist->popup_kickhim->setEnabled(true);
     if (!inviteCode.isEmpty())
-        addlinetochat(QStringLiteral("0+This game is private. File > Host a Game… > Copy Invite "
-                                     "gives your friends the way in."),
+        addlinetochat(QStringLiteral("0+") +
+                          tr("This game is private. File > Host a Game… > Copy Invite "
+                             "gives your friends the way in."),
                       systemcolor);
 }
 
@@ -458,22 +455,24 @@ bool Tchat::portTaken(const QString& error, quint16& port) {
     if (params_.isEmpty() && startHostHere) {
         try {
             port = startHostHere();
-            addlinetochat(QStringLiteral("0+Port %1 is used by another program: others cannot "
-                                         "join this game.")
-                              .arg(taken),
-                          systemcolor);
+            addlinetochat(
+                (QStringLiteral("0+") + tr("Port %1 is used by another program: others cannot "
+                                           "join this game."))
+                    .arg(taken),
+                systemcolor);
             return true;
         } catch (const ESockException&) {
         }
     }
     // Hosting needs the port: the player is told which, and what to do. The
     // own client connects to nothing, least of all to the other program.
-    dialogs_->message(this, error);
-    addlinetochat(QStringLiteral("0+Port %1 is used by another program, so this game cannot be "
-                                 "hosted. Close that program (perhaps another Kelvoa) and "
-                                 "choose File > Host a Game… again, or join a game instead.")
-                      .arg(taken),
-                  systemcolor);
+    dialogs_->message(this, TSock::tr(error.toUtf8().constData()));
+    addlinetochat(
+        (QStringLiteral("0+") + tr("Port %1 is used by another program, so this game cannot be "
+                                   "hosted. Close that program (perhaps another Kelvoa) and "
+                                   "choose File > Host a Game… again, or join a game instead."))
+            .arg(taken),
+        systemcolor);
     return false;
 }
 
@@ -485,7 +484,7 @@ void Tchat::joinpress() {
     try {
         sock->Open();
     } catch (const ESockException& e) {
-        dialogs_->message(this, QString::fromUtf8(e.what()));
+        dialogs_->message(this, TSock::tr(e.what()));
     }
     button_start->hide();
     StartGame1->setEnabled(false);

@@ -185,6 +185,8 @@ public:
     QAction* ClearMainChat1;
     QAction* ResetScreenLocation1;
     QAction* JustWatch1;
+    QMenu* Language1 = nullptr;    // the system's first, then each language by its own name
+    QList<QAction*> LanguageItems; // their data: the stored code, empty for the system's
     QAction* ViewTally1;
     QAction* SpyList1;
     QAction* PhraseList1;
@@ -383,6 +385,7 @@ protected:
 
 private:
     void buildMenu();
+    void buildLanguageMenu(QMenu* options); // tchat_language.cpp
     void buildPanel();
     void placePanel();
     void sockInfo(TSock* s, int code, const QString& text);

@@ -40,12 +40,12 @@ void Tchat::buildChatInput() {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(13);
     mychat->setFont(f);
-    mychat->setText(QLatin1String(chat::EnterChatHere));
+    mychat->setText(QCoreApplication::translate("chat", chat::EnterChatHere));
     mychat->setMaxLength(wire::MaxTypedChars);
     mychat->installEventFilter(this);
     mychat->setContextMenuPolicy(Qt::CustomContextMenu);
     popup_mychat = new QMenu(this);
-    Paste1 = popup_mychat->addAction(QStringLiteral("Paste"));
+    Paste1 = popup_mychat->addAction(tr("Paste"));
     Paste1->setShortcut(QKeySequence::Paste);
     connect(Paste1, &QAction::triggered, this, &Tchat::pasteClick);
     connect(mychat, &QWidget::customContextMenuRequested, this,
@@ -55,7 +55,7 @@ void Tchat::buildChatInput() {
     button_smilies->setObjectName(QStringLiteral("button_smilies"));
     button_smilies->setGeometry(SmileyButton);
     button_smilies->setIcon(chat::TranscriptView::smiley(1));
-    button_smilies->setToolTip(QStringLiteral("See ya!"));
+    button_smilies->setToolTip(tr("See ya!"));
     button_smilies->setStyleSheet(ButtonStyle);
     popup_smilies = new QMenu(this);
     for (int i = 0; i < chat::SmileyCount; ++i) {
@@ -86,7 +86,7 @@ void Tchat::buildChatInput() {
             connect(b, &QToolButton::clicked, this, [this, i] { phraseClick(i + 1); });
         } else {
             b->setText(QString(QChar(0x266B)));
-            b->setToolTip(QStringLiteral("Chatter Sounds"));
+            b->setToolTip(tr("Chatter Sounds"));
             b->setStyleSheet(ButtonStyle + QStringLiteral("QToolButton { font: bold 13px; }"));
             b_phrase10 = b;
         }
@@ -106,15 +106,15 @@ void Tchat::buildChatInput() {
 
 void Tchat::wireChat() {
     connect(mainchat, &chat::TranscriptView::cannotOpen, this,
-            [this] { messagebox(QStringLiteral("Cannot open Webpage")); });
+            [this] { messagebox(tr("Cannot open Webpage")); });
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     popup_chat = new QMenu(this);
-    ScrollChatOff2 = popup_chat->addAction(QStringLiteral("Scroll Chat Off"));
+    ScrollChatOff2 = popup_chat->addAction(tr("Scroll Chat Off"));
     ScrollChatOff2->setCheckable(true);
-    QAction* clear = popup_chat->addAction(QStringLiteral("Clear Main Chat"));
+    QAction* clear = popup_chat->addAction(tr("Clear Main Chat"));
     popup_chat->addSeparator();
-    QAction* all = popup_chat->addAction(QStringLiteral("Select All"));
-    QAction* copy = popup_chat->addAction(QStringLiteral("Copy"));
+    QAction* all = popup_chat->addAction(tr("Select All"));
+    QAction* copy = popup_chat->addAction(tr("Copy"));
     copy->setShortcut(QKeySequence::Copy);
     connect(mainchat, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { popup_chat->popup(mainchat->mapToGlobal(p)); });
@@ -199,7 +199,7 @@ bool Tchat::mychatKey(QKeyEvent* e) {
         break;
     }
     // Any other key replaces the greeting text.
-    if (mychat->text() == QLatin1String(chat::EnterChatHere)) mychat->clear();
+    if (mychat->text() == QCoreApplication::translate("chat", chat::EnterChatHere)) mychat->clear();
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         sendit();
         return true;
@@ -223,7 +223,7 @@ void Tchat::pasteClick() {
 }
 
 void Tchat::smileyClick(int code) {
-    if (mychat->text() == QLatin1String(chat::EnterChatHere)) mychat->clear();
+    if (mychat->text() == QCoreApplication::translate("chat", chat::EnterChatHere)) mychat->clear();
     mychat->setText(mychat->text() + QLatin1String(chat::SmileyMark) + QString::number(code));
     mychat->end(false);
     mychat->setFocus();
@@ -298,6 +298,6 @@ void Tchat::playasound(const QString& rest) {
     const QString caption = chat::chatterCaption(name);
     QLabel* label = seat == 1 ? label_playername1 : seat == 2 ? label_playername2 : nullptr;
     if (!label || caption.isEmpty()) return;
-    addlinetochat(QStringLiteral("0+%1: <Chatter Sound> %2").arg(label->text(), caption),
+    addlinetochat(QStringLiteral("0+") + tr("%1: <Chatter Sound> %2").arg(label->text(), caption),
                   systemcolor);
 }

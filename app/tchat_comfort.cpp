@@ -30,8 +30,8 @@ QAction* actionAfter(QMenu* menu, QAction* after) {
 
 void Tchat::buildComfort() {
     auto* options = qobject_cast<QMenu*>(PlayChatterSounds1->parent());
-    ShowHints1 = new QAction(QStringLiteral("Show Hints"), options);
-    AnimateChips1 = new QAction(QStringLiteral("Animate Chips"), options);
+    ShowHints1 = new QAction(tr("Show Hints"), options);
+    AnimateChips1 = new QAction(tr("Animate Chips"), options);
     for (QAction* a : {ShowHints1, AnimateChips1}) {
         a->setCheckable(true);
         a->setChecked(true);
@@ -39,14 +39,14 @@ void Tchat::buildComfort() {
     options->insertActions(actionAfter(options, PlayChatterSounds1), {ShowHints1, AnimateChips1});
 
     auto* file = qobject_cast<QMenu*>(Exit1->parent());
-    SaveGameRecord1 = new QAction(QStringLiteral("Save Game Record…"), file);
-    OpenGameRecord1 = new QAction(QStringLiteral("Open Game Record…"), file);
+    SaveGameRecord1 = new QAction(tr("Save Game Record…"), file);
+    OpenGameRecord1 = new QAction(tr("Open Game Record…"), file);
     file->insertActions(Exit1, {SaveGameRecord1, OpenGameRecord1});
 
     auto* viewMenu = qobject_cast<QMenu*>(PhraseList1->parent());
-    DiceStatistics1 = new QAction(QStringLiteral("Dice Statistics"), viewMenu);
+    DiceStatistics1 = new QAction(tr("Dice Statistics"), viewMenu);
     viewMenu->insertAction(actionAfter(viewMenu, PhraseList1), DiceStatistics1);
-    ReviewGame1 = new QAction(QStringLiteral("Review Game…"), viewMenu);
+    ReviewGame1 = new QAction(tr("Review Game…"), viewMenu);
     viewMenu->insertAction(actionAfter(viewMenu, DiceStatistics1), ReviewGame1);
     connect(ReviewGame1, &QAction::triggered, this, [this] { reviewGame(); });
     // Under the game-over line, over the turn log: the way to the review.
@@ -57,8 +57,8 @@ void Tchat::buildComfort() {
     label_review->setAlignment(Qt::AlignCenter);
     label_review->setFont(board::boardFont(13));
     label_review->setTextFormat(Qt::RichText);
-    label_review->setText(QStringLiteral("<a href=\"review\" style=\"color:#ffd66e\">Review this "
-                                         "game</a>"));
+    label_review->setText(QStringLiteral("<a href=\"review\" style=\"color:#ffd66e\">%1</a>")
+                              .arg(tr("Review this game")));
     label_review->setStyleSheet(QStringLiteral(
         "QLabel#label_review { background: rgb(46,26,12); border: 2px solid rgb(196,156,84);"
         " border-radius: 5px; }"));
@@ -170,7 +170,7 @@ void Tchat::chipKey(int chip) {
 
 void Tchat::saveGameRecord() {
     if (gamerecord.empty()) {
-        messagebox(QStringLiteral("There is no game to record yet."));
+        messagebox(tr("There is no game to record yet."));
         return;
     }
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -178,11 +178,9 @@ void Tchat::saveGameRecord() {
     const QString suggested = QDir(folder).filePath(
         QStringLiteral("kelvoa-%1.txt")
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmm"))));
-    const QString path =
-        dialogs_->saveFileName(this, QStringLiteral("Save Game Record"), suggested);
+    const QString path = dialogs_->saveFileName(this, tr("Save Game Record"), suggested);
     if (path.isEmpty()) return;
-    if (!saveGameRecordTo(path))
-        messagebox(QStringLiteral("Cannot write %1").arg(QFileInfo(path).fileName()));
+    if (!saveGameRecordTo(path)) messagebox(tr("Cannot write %1").arg(QFileInfo(path).fileName()));
 }
 
 bool Tchat::saveGameRecordTo(const QString& path) {
@@ -202,7 +200,7 @@ board::Trecordviewer* Tchat::recordViewer() {
     if (!recordviewer) {
         recordviewer = new board::Trecordviewer(this);
         recordviewer->chooseFile = [this] {
-            return dialogs_->openFileName(recordviewer, QStringLiteral("Open Game Record"));
+            return dialogs_->openFileName(recordviewer, tr("Open Game Record"));
         };
     }
     recordviewer->setKeptGames(board::keptGames(gamesFolder()));
@@ -212,7 +210,7 @@ board::Trecordviewer* Tchat::recordViewer() {
 }
 
 void Tchat::openGameRecord() {
-    const QString path = dialogs_->openFileName(this, QStringLiteral("Open Game Record"));
+    const QString path = dialogs_->openFileName(this, tr("Open Game Record"));
     if (path.isEmpty()) return;
     recordViewer()->openFile(path);
     showWindow(recordviewer);
@@ -225,7 +223,7 @@ void Tchat::reviewGame(const QString& path) {
                          : !lastKeptGame.isEmpty() ? lastKeptGame
                                                    : kept.value(0);
     if (file.isEmpty()) {
-        messagebox(QStringLiteral("No game has been kept yet: a game is kept when it ends."));
+        messagebox(tr("No game has been kept yet: a game is kept when it ends."));
         return;
     }
     viewer->openFile(file);

@@ -47,13 +47,13 @@ void Tchat::buildKeys() {
     auto* roll = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     roll->setObjectName(QStringLiteral("key_roll"));
     connect(roll, &QShortcut::activated, this, &Tchat::rollKey);
-    view->button_roll->setToolTip(QStringLiteral("Roll Dice (Ctrl+R)"));
+    view->button_roll->setToolTip(tr("Roll Dice (Ctrl+R)"));
     for (int chip = 1; chip <= board::ChipCount; ++chip) {
         auto* key = new QShortcut(QKeySequence(Qt::CTRL | (Qt::Key_0 + chip)), this);
         key->setObjectName(QStringLiteral("key_chip%1").arg(chip));
         connect(key, &QShortcut::activated, this, [this, chip] { chipKey(chip); });
         for (int seat = 1; seat <= board::SeatCount; ++seat)
-            view->image_p(seat, chip)->setToolTip(QStringLiteral("Chip %1 (Ctrl+%1)").arg(chip));
+            view->image_p(seat, chip)->setToolTip(tr("Chip %1 (Ctrl+%1)").arg(chip));
     }
     // Escape hands the focus on to the transcript, where arrows and page keys
     // scroll; Tab or a click brings it back.

@@ -43,11 +43,12 @@ void Tchat::routerAnswered(const Reachability& r) {
     // Told once per change for the better or the worse; the dialog says why.
     const QString line =
         r.state == Reachability::Open && !r.external.isNull()
-            ? QStringLiteral("0+Friends on the internet join you at %1.").arg(r.external.toString())
+            ? (QStringLiteral("0+") + tr("Friends on the internet join you at %1."))
+                  .arg(r.external.toString())
         : r.state == Reachability::Open
-            ? QStringLiteral("0+Your router lets friends on the internet in.")
-            : QStringLiteral("0+Friends on the internet cannot reach this game yet. "
-                             "File > Host a Game… tells why.");
+            ? QStringLiteral("0+") + tr("Your router lets friends on the internet in.")
+            : QStringLiteral("0+") + tr("Friends on the internet cannot reach this game yet. "
+                                        "File > Host a Game… tells why.");
     if (line == routerSaid_) return;
     routerSaid_ = line;
     addlinetochat(line, systemcolor);
@@ -97,7 +98,7 @@ void Tchat::openHostDialog() {
             qunsetenv(ShowWaysIn);
             passToNewCopy({}, false);
             if (hostDialog_) {
-                hostDialog_->showProblem(QStringLiteral("Kelvoa could not be started again."));
+                hostDialog_->showProblem(tr("Kelvoa could not be started again."));
             }
         });
     }
@@ -120,8 +121,7 @@ void Tchat::openJoinDialog() {
                     passToNewCopy(joinDialog_->inviteCode, false);
                     if (!restartAs(joinCommandLine(name, address)) && joinDialog_) {
                         passToNewCopy({}, false);
-                        joinDialog_->showProblem(
-                            QStringLiteral("Kelvoa could not be started again."));
+                        joinDialog_->showProblem(tr("Kelvoa could not be started again."));
                     }
                 });
         joinDialog_->refresh();

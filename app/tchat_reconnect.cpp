@@ -27,9 +27,9 @@ constexpr int BarHeight = 36;
 QString forHowLong(int seconds) {
     if (seconds >= 60 && seconds % 60 == 0) {
         const int m = seconds / 60;
-        return m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m);
+        return m == 1 ? Tchat::tr("1 minute") : Tchat::tr("%n minutes", nullptr, m);
     }
-    return seconds == 1 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(seconds);
+    return seconds == 1 ? Tchat::tr("1 second") : Tchat::tr("%n seconds", nullptr, seconds);
 }
 } // namespace
 
@@ -44,9 +44,9 @@ void Tchat::buildReconnect() {
     row->setContentsMargins(12, 3, 6, 3);
     label_reconnect = new QLabel(reconnectbar);
     label_reconnect->setObjectName(QStringLiteral("label_reconnect"));
-    button_reconnect = new QPushButton(QStringLiteral("Reconnect"), reconnectbar);
+    button_reconnect = new QPushButton(tr("Reconnect"), reconnectbar);
     button_reconnect->setObjectName(QStringLiteral("button_reconnect"));
-    button_closeconn = new QPushButton(QStringLiteral("Close"), reconnectbar);
+    button_closeconn = new QPushButton(tr("Close"), reconnectbar);
     button_closeconn->setObjectName(QStringLiteral("button_closeconn"));
     row->addWidget(label_reconnect, 1);
     row->addWidget(button_reconnect);
@@ -97,7 +97,7 @@ void Tchat::startReconnecting() {
     receivebuffer.clear();
     lostAt_.start();
     reconnectDelayMs_ = FirstDelayMs;
-    label_reconnect->setText(QStringLiteral("Connection lost — reconnecting…"));
+    label_reconnect->setText(tr("Connection lost — reconnecting…"));
     button_reconnect->hide();
     button_closeconn->hide();
     placeReconnectBar();
@@ -112,7 +112,7 @@ void Tchat::reconnectAttempt() {
         // the socket closes, so the close does not end the window.)
         sock->Close();
         reconnecting_ = false;
-        label_reconnect->setText(QStringLiteral("The connection to the host is lost."));
+        label_reconnect->setText(tr("The connection to the host is lost."));
         button_reconnect->show();
         button_closeconn->show();
         return;
@@ -185,13 +185,13 @@ void Tchat::seatheldMessage(const QString& rest) {
     wire::TextFields f(rest);
     f.number();
     const int seconds = f.number();
-    addlinetochat(QStringLiteral("0+%1 lost the connection; the seat is kept for %2.")
-                      .arg(f.rest(), forHowLong(seconds)),
+    addlinetochat(QStringLiteral("0+") + tr("%1 lost the connection; the seat is kept for %2.")
+                                             .arg(f.rest(), forHowLong(seconds)),
                   systemcolor);
 }
 
 void Tchat::seatbackMessage(const QString& rest) {
     wire::TextFields f(rest);
     f.number();
-    addlinetochat(QStringLiteral("0+%1 is back.").arg(f.rest()), systemcolor);
+    addlinetochat(QStringLiteral("0+") + tr("%1 is back.").arg(f.rest()), systemcolor);
 }

@@ -9,7 +9,6 @@
 #include "windows.h"
 
 namespace {
-const QString Waiting = QStringLiteral("<Waiting>");
 const QString ComputerName = QStringLiteral("Klot");
 } // namespace
 
@@ -92,7 +91,7 @@ void Tchat::send(const QByteArray& text) {
     try {
         sock->Send(wire::frame(text));
     } catch (const ESockException& e) {
-        dialogs_->message(this, QString::fromUtf8(e.what()));
+        dialogs_->message(this, TSock::tr(e.what()));
     }
 }
 
@@ -111,19 +110,19 @@ void Tchat::newplayerinfo(const QString& rest) {
     const int seat = f.number();
     const QString name = f.rest();
     if (seat == myseat) {
-        addlinetochat(QStringLiteral("0+You are Connected."), systemcolor);
+        addlinetochat(QStringLiteral("0+") + tr("You are Connected."), systemcolor);
         // Back after a dropped line: the settings were read at the first login.
         if (!reconnected()) loadinifile();
     } else {
-        addlinetochat(QStringLiteral("0+%1 is Connected.").arg(name), systemcolor);
+        addlinetochat(QStringLiteral("0+") + tr("%1 is Connected.").arg(name), systemcolor);
     }
     if (seat == 1 || seat == 2) {
         (seat == 1 ? label_playername1 : label_playername2)->setText(name);
     } else {
         if (windows_.spylist)
             windows_.spylist->listbox_spys->addItem(QStringLiteral("%1: %2").arg(seat).arg(name));
-        addlinetochat(seat == myseat ? QStringLiteral("0+You are spying.")
-                                     : QStringLiteral("0+%1 is spying.").arg(name),
+        addlinetochat(seat == myseat ? QStringLiteral("0+") + tr("You are spying.")
+                                     : QStringLiteral("0+") + tr("%1 is spying.").arg(name),
                       systemcolor);
     }
     playsounds(QStringLiteral("entered"));
@@ -135,8 +134,9 @@ void Tchat::playerdisconnected(const QString& rest) {
     const QString name = f.rest();
     if (seat == 1 || seat == 2) {
         QLabel* label = seat == 1 ? label_playername1 : label_playername2;
-        if (label->text() != Waiting)
-            addlinetochat(QStringLiteral("0+%1 disconnected.").arg(label->text()), systemcolor);
+        if (label->text() != board::BoardView::waiting())
+            addlinetochat(QStringLiteral("0+") + tr("%1 disconnected.").arg(label->text()),
+                          systemcolor);
         // An empty seat 2 is played by the computer.
         if (seat == 2) label->setText(ComputerName);
         (seat == 1 ? image_eyes1 : image_eyes2)->hide();
@@ -147,7 +147,7 @@ void Tchat::playerdisconnected(const QString& rest) {
     QListWidget* list = windows_.spylist->listbox_spys;
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->text().compare(entry, Qt::CaseInsensitive) == 0) {
-            addlinetochat(QStringLiteral("0+%1 has left.").arg(name), systemcolor);
+            addlinetochat(QStringLiteral("0+") + tr("%1 has left.").arg(name), systemcolor);
             delete list->takeItem(i);
             return;
         }
@@ -155,22 +155,24 @@ void Tchat::playerdisconnected(const QString& rest) {
 }
 
 void Tchat::havewrongversion(const QString& rest) {
-    addlinetochat(QStringLiteral("0+%1 has a different version of the game then you.").arg(rest),
+    addlinetochat(QStringLiteral("0+") +
+                      tr("%1 has a different version of the game then you.").arg(rest),
                   systemcolor);
 }
 
 void Tchat::wrongversion(const QString&) {
-    addlinetochat(QStringLiteral("0+You have a differnt version of the game then the host."),
+    addlinetochat(QStringLiteral("0+") +
+                      tr("You have a differnt version of the game then the host."),
                   systemcolor);
 }
 
 void Tchat::full(const QString&) {
-    dialogs_->message(this, QStringLiteral("Game is full"));
+    dialogs_->message(this, tr("Game is full"));
     close();
 }
 
 void Tchat::privateGame(const QString&) {
-    dialogs_->message(this, QStringLiteral("This game is private: ask the host for an invite."));
+    dialogs_->message(this, tr("This game is private: ask the host for an invite."));
     close();
 }
 
@@ -183,11 +185,11 @@ void Tchat::justwatching(const QString& rest) {
     QLabel* eyes = seat == 1 ? image_eyes1 : image_eyes2;
     if (mode == QLatin1String("1")) {
         if (seat == myseat) JustWatch1->setChecked(true);
-        addlinetochat(QStringLiteral("0+%1 is just watching").arg(name), systemcolor);
+        addlinetochat(QStringLiteral("0+") + tr("%1 is just watching").arg(name), systemcolor);
         eyes->show();
     } else {
         if (seat == myseat) JustWatch1->setChecked(false);
-        addlinetochat(QStringLiteral("0+%1 is now playing again").arg(name), systemcolor);
+        addlinetochat(QStringLiteral("0+") + tr("%1 is now playing again").arg(name), systemcolor);
         eyes->hide();
     }
 }
@@ -198,15 +200,16 @@ void Tchat::kicking(int seat) {
     // The removed player stays out at his address, but he knows the invite.
     if (inviteCode.isEmpty() || !changeInviteCode) return;
     if (!dialogs_->ask(this,
-                       QStringLiteral("The removed player knows this game's invite. Make a new "
-                                      "invite, so that the old one lets nobody in any more? "
-                                      "Everybody here stays."),
-                       QStringLiteral("New Invite"), QStringLiteral("Keep Invite")))
+                       tr("The removed player knows this game's invite. Make a new "
+                          "invite, so that the old one lets nobody in any more? "
+                          "Everybody here stays."),
+                       tr("New Invite"), tr("Keep Invite")))
         return;
     inviteCode = invite::makeCode();
     changeInviteCode(inviteCode);
-    addlinetochat(QStringLiteral("0+The invite is new: File > Host a Game… > Copy Invite gives "
-                                 "it to your friends."),
+    addlinetochat(QStringLiteral("0+") +
+                      tr("The invite is new: File > Host a Game… > Copy Invite gives "
+                         "it to your friends."),
                   systemcolor);
 }
 
@@ -214,7 +217,7 @@ void Tchat::preparePopup(int seat) {
     for (QAction* a : {popup_remove, popup_setwatch, popup_unsetwatch})
         a->setEnabled(ishost);
     QLabel* label = seat == 1 ? label_playername1 : label_playername2;
-    if (label->text() == Waiting) popup_remove->setEnabled(false);
+    if (label->text() == board::BoardView::waiting()) popup_remove->setEnabled(false);
     popupTarget = seat;
 }
 
@@ -228,7 +231,7 @@ QStringList Tchat::opponentNames() const {
     for (int seat = 1; seat <= seatcount; ++seat) {
         if (seat == myseat) continue;
         const QString text = (seat == 1 ? label_playername1 : label_playername2)->text();
-        if (text != Waiting) out.append(text);
+        if (text != board::BoardView::waiting()) out.append(text);
     }
     return out;
 }
@@ -290,12 +293,11 @@ void Tchat::gamestats(const QString& rest) {
     }
     turnflow->takeSnapshotTurn(seat, phase.isEmpty() ? QChar() : phase.at(0), points);
     if (seat != myseat) {
-        view->memo_turn->addLine(view->seatname(board::boardSeat(seat)) +
-                                 QStringLiteral("'s turn.."));
+        view->memo_turn->addLine(tr("%1's turn..").arg(view->seatname(board::boardSeat(seat))));
     } else if (phase == QLatin1String("r")) {
         view->button_roll->show();
-        view->memo_turn->addLine(QStringLiteral("Your turn to roll.."));
+        view->memo_turn->addLine(tr("Your turn to roll.."));
     } else if (phase == QLatin1String("m")) {
-        view->memo_turn->addLine(QStringLiteral("Choose a chip to move %1 spaces.").arg(points));
+        view->memo_turn->addLine(tr("Choose a chip to move %n spaces.", nullptr, points));
     }
 }

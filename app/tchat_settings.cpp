@@ -94,13 +94,15 @@ void Tchat::wirePerfectTable() {
             return;
         }
         if (ready)
-            addlinetochat(QStringLiteral("0+The computer now plays \"Expert\" where it knows "
-                                         "the exact odds."),
+            addlinetochat(QStringLiteral("0+") +
+                              tr("The computer now plays \"Expert\" where it knows "
+                                 "the exact odds."),
                           systemcolor);
         else
-            addlinetochat(QStringLiteral("0+No table for \"Expert\" (%1): the computer plays "
-                                         "\"Strong\".")
-                              .arg(why),
+            addlinetochat(QStringLiteral("0+") +
+                              tr("No table for \"Expert\" (%1): the computer plays "
+                                 "\"Strong\".")
+                                  .arg(why),
                           systemcolor);
         updateChances();
     });

@@ -8,18 +8,17 @@
 
 Tprogress::Tprogress(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     setObjectName(QStringLiteral("progress"));
-    setWindowTitle(QStringLiteral("Preparing \"Expert\""));
-    label_what = new QLabel(
-        QStringLiteral("Solving the endgame exactly for the \"Expert\" computer player.\n"
-                       "This happens once; meanwhile the computer plays \"Strong\"."),
-        this);
+    setWindowTitle(tr("Preparing \"Expert\""));
+    label_what = new QLabel(tr("Solving the endgame exactly for the \"Expert\" computer player.\n"
+                               "This happens once; meanwhile the computer plays \"Strong\"."),
+                            this);
     label_what->setWordWrap(true);
     progress_done = new QProgressBar(this);
     progress_done->setRange(0, 1000);
     progress_done->setFormat(QStringLiteral("%p %"));
     progress_done->setTextVisible(true);
     label_left = new QLabel(timeLeftText(-1), this);
-    button_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    button_cancel = new QPushButton(tr("Cancel"), this);
     connect(button_cancel, &QPushButton::clicked, this, [this] {
         emit cancelled();
         hide();
@@ -37,10 +36,10 @@ Tprogress::Tprogress(QWidget* parent) : QWidget(parent, Qt::Dialog) {
 }
 
 QString Tprogress::timeLeftText(double s) {
-    if (s < 0) return QStringLiteral("Estimating the time left…");
+    if (s < 0) return tr("Estimating the time left…");
     const int secs = static_cast<int>(std::lround(s));
-    if (secs < 60) return QStringLiteral("About %1 s left").arg(std::max(secs, 1));
-    return QStringLiteral("About %1:%2 left").arg(secs / 60).arg(secs % 60, 2, 10, QChar('0'));
+    if (secs < 60) return tr("About %1 s left").arg(std::max(secs, 1));
+    return tr("About %1:%2 left").arg(secs / 60).arg(secs % 60, 2, 10, QChar('0'));
 }
 
 void Tprogress::setProgress(double fraction, double secondsLeft) {

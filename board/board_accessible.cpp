@@ -285,7 +285,7 @@ Reader BoardReader::reading() const {
         // An empty seat shows "<Waiting>", which is no name to read out.
         const QString shown = view_.seatname(seat);
         r.names[static_cast<unsigned>(seat - 1)] =
-            shown == BoardView::Waiting ? tr("Player %1").arg(seat) : shown;
+            shown == BoardView::waiting() ? tr("Player %1").arg(seat) : shown;
     }
     if (!link_) return r;
     // The reader plays the seat whose chips answer to their connection

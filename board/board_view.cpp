@@ -100,7 +100,7 @@ void BoardView::buildPanel() {
     image_path2->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     label_playername2 = textLabel(FlatPanel1, {24, 205, 89, 16}, 12, Aqua, Qt::AlignLeft);
-    label_playername2->setText(Waiting);
+    label_playername2->setText(waiting());
 
     Image7 = new ClickImage(FlatPanel1);
     Image7->setGeometry(213, 56, 33, 26);
@@ -129,7 +129,7 @@ void BoardView::buildPanel() {
         }
 
     label_playername1 = textLabel(FlatPanel1, {24, 20, 89, 16}, 12, Aqua, Qt::AlignLeft);
-    label_playername1->setText(Waiting);
+    label_playername1->setText(waiting());
     image_eyes1 = picture(pictures_->eyes, {8, 8, 24, 10});
     image_eyes1->hide();
     image_Turn = picture(pictures_->turn, {9, 23, 12, 12});
@@ -138,12 +138,18 @@ void BoardView::buildPanel() {
     image_dice3 = picture(pictures_->die(-1), {234, 236, 48, 48});
     image_Dice2 = picture(pictures_->die(-1), {184, 236, 48, 48});
     image_dice1 = picture(pictures_->die(-1), {133, 236, 48, 48});
-    button_roll = new PictureButton(pictures_->buttonRoll, QStringLiteral("Roll Dice"), FlatPanel1);
+    button_roll = new PictureButton(pictures_->buttonRoll, tr("Roll Dice"), FlatPanel1);
+    // The pictures carry the English words; other languages draw their own.
+    if (button_roll->text() != QLatin1String("Roll Dice"))
+        button_roll->setLabel(QPixmap(QStringLiteral(":/images/button_roll_plain.png")),
+                              button_roll->text());
     button_roll->setGeometry(5, 246, 105, 26);
     button_roll->hide();
     image_dice4 = picture(pictures_->die(-1), {283, 236, 48, 48});
-    button_start =
-        new PictureButton(pictures_->buttonStart, QStringLiteral("Start Game"), FlatPanel1);
+    button_start = new PictureButton(pictures_->buttonStart, tr("Start Game"), FlatPanel1);
+    if (button_start->text() != QLatin1String("Start Game"))
+        button_start->setLabel(QPixmap(QStringLiteral(":/images/button_start_plain.png")),
+                               button_start->text());
     button_start->setGeometry(174, 247, 117, 26);
     button_start->hide();
 }

@@ -23,7 +23,8 @@ public:
     // beside it.
     explicit BoardView(QWidget* panel_board);
 
-    inline static const QString Waiting = QStringLiteral("<Waiting>");
+    // An empty seat's name, in the language in force.
+    static QString waiting() { return tr("<Waiting>"); }
     static constexpr QPoint PanelPosition{332, 5};
 
     // ---- the board panel, in drawing order from bottom to top ----

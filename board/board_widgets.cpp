@@ -46,6 +46,29 @@ PictureButton::PictureButton(const QPixmap& picture, const QString& text, QWidge
     setFocusPolicy(Qt::NoFocus);
 }
 
+void PictureButton::setLabel(const QPixmap& plaque, const QString& words) {
+    if (plaque.isNull()) return;
+    setText(words);
+    QPixmap out = plaque;
+    QPainter p(&out);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setBold(true);
+    const QRectF r(0, 0, out.width(), out.height() - 1);
+    for (int size = 14; size >= 9; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(words) <= out.width() - 8) break;
+    }
+    p.setFont(font);
+    p.setPen(QColor(255, 240, 200, 150));
+    p.drawText(r.translated(0, 1), Qt::AlignCenter, words);
+    p.setPen(QColor(56, 30, 4));
+    p.drawText(r, Qt::AlignCenter, words);
+    p.end();
+    picture_ = out;
+    update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const bool down = isDown();

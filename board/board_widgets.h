@@ -58,6 +58,9 @@ class PictureButton : public QAbstractButton {
 public:
     PictureButton(const QPixmap& picture, const QString& text, QWidget* parent = nullptr);
     QSize sizeHint() const override { return picture_.size(); }
+    // Words of another language than the picture's: drawn on the bare
+    // plaque, in the picture's lettering, as large as the plaque allows.
+    void setLabel(const QPixmap& plaque, const QString& words);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,8 +6,9 @@
 namespace board {
 
 namespace {
-const QString InvalidMove = QStringLiteral("Invalid Move");
-const QString WatchingRefusal = QStringLiteral("Unset just watching in order to play.");
+constexpr const char* InvalidMove = QT_TRANSLATE_NOOP("board::TurnFlow", "Invalid Move");
+constexpr const char* WatchingRefusal =
+    QT_TRANSLATE_NOOP("board::TurnFlow", "Unset just watching in order to play.");
 
 // Seat numbers in host messages: the two seats, or 3 for seat 1 handed over.
 bool readSeat(wire::TextFields& f, int& seat) {
@@ -37,7 +38,7 @@ void TurnFlow::setChip(int seat, int chip, int square) {
 }
 
 void TurnFlow::refuse() {
-    view_.label_error->setText(InvalidMove);
+    view_.label_error->setText(tr(InvalidMove));
     link_.playsounds(QStringLiteral("invalid"));
 }
 
@@ -47,14 +48,14 @@ void TurnFlow::button_startClick() {
     if (link_.loggedin())
         link_.send(wire::startgame(link_.playername()));
     else
-        link_.messagebox(QStringLiteral("You are not connected"));
+        link_.messagebox(tr("You are not connected"));
 }
 
 void TurnFlow::button_roll1Click() {
     view_.button_roll->hide();
     if (link_.justwatching()) {
         // The button stays hidden until this user's next turn.
-        link_.messagebox(WatchingRefusal);
+        link_.messagebox(tr(WatchingRefusal));
         return;
     }
     if (model_.whoseturn == link_.myseat() && link_.loggedin()) {
@@ -73,7 +74,7 @@ void TurnFlow::image_p11Click(ChipImage* image) {
     // Nobody acts while the turn is 0, also a client that has no seat yet.
     if (model_.whoseturn == 0 || model_.whoseturn != me || !view_.button_roll->isHidden()) return;
     if (link_.justwatching()) {
-        link_.messagebox(WatchingRefusal);
+        link_.messagebox(tr(WatchingRefusal));
         return;
     }
     if (image->ownerMark() != QString::number(me)) {
@@ -119,14 +120,14 @@ void TurnFlow::startthegame(const QString& args) {
     link_.setJustWatching(false);
     view_.panel_winner->hide();
     view_.memo_turn->clear();
-    link_.addlinetochat(QStringLiteral("0+") + starter + QStringLiteral(" has started a game."));
+    link_.addlinetochat(QStringLiteral("0+") + tr("%1 has started a game.").arg(starter));
     for (int seat = 1; seat <= SeatCount; ++seat)
         for (int chip = 1; chip <= ChipCount; ++chip)
             setChip(seat, chip, StartSquare);
     view_.setEyes(1, false);
     view_.setEyes(2, false);
     // An empty second seat is the computer's.
-    if (view_.label_playername2->text() == BoardView::Waiting)
+    if (view_.label_playername2->text() == BoardView::waiting())
         view_.label_playername2->setText(QStringLiteral("Klot"));
 }
 
@@ -141,16 +142,16 @@ void TurnFlow::getnextplayer(const QString& args) {
     model_.points(seat) = 0;
     view_.clearStatus();
     view_.button_roll->hide();
-    view_.label_status(seat)->setText(QStringLiteral("Rolling.."));
+    view_.label_status(seat)->setText(tr("Rolling.."));
     view_.moveTurnMarker(seat);
     log(QString());
     if (turn == link_.myseat()) {
-        log(QStringLiteral("Your turn to roll"));
+        log(tr("Your turn to roll"));
         view_.button_roll->show();
         link_.playsounds(link_.turnsound() == 1 ? QStringLiteral("turnnew")
                                                 : QStringLiteral("turn"));
     } else {
-        log(name(seat) + QStringLiteral(" is rolling..."));
+        log(tr("%1 is rolling...").arg(name(seat)));
     }
 }
 
@@ -168,21 +169,21 @@ void TurnFlow::hisroll(const QString& args) {
     model_.points(seat) = points;
     lastRoll_[static_cast<unsigned>(seat - 1)] = points;
     view_.showdice(dice);
-    view_.label_status(seat)->setText(points == 1 ? QStringLiteral("1 point")
-                                                  : QStringLiteral("%1 points").arg(points));
+    view_.label_status(seat)->setText(points == 1 ? tr("1 point")
+                                                  : tr("%n points", nullptr, points));
     if (seat == link_.myseat()) {
         if (points == 0)
-            log(QStringLiteral("You rolled a nil"));
+            log(tr("You rolled a nil"));
         else if (points == 1)
-            log(QStringLiteral("Choose a chip to move 1 space"));
+            log(tr("Choose a chip to move 1 space"));
         else
-            log(QStringLiteral("Choose a chip to move %1 spaces").arg(points));
+            log(tr("Choose a chip to move %n spaces", nullptr, points));
     } else if (points == 0) {
-        log(name(seat) + QStringLiteral(" rolled a nil"));
+        log(tr("%1 rolled a nil").arg(name(seat)));
     } else if (points == 1) {
-        log(name(seat) + QStringLiteral(" is moving a chip 1 space."));
+        log(tr("%1 is moving a chip 1 space.").arg(name(seat)));
     } else {
-        log(name(seat) + QStringLiteral(" is moving a chip %1 spaces.").arg(points));
+        log(tr("%1 is moving a chip %n spaces.", nullptr, points).arg(name(seat)));
     }
     link_.playsounds(QStringLiteral("dice"));
 }
@@ -199,15 +200,15 @@ void TurnFlow::moveit(const QString& args) {
     model_.points(seat) = 0; // spent, whoever moved for the seat
     const QString who = name(seat);
     if (entered)
-        log(who + QStringLiteral(" brought a chip out and will roll again."));
+        log(tr("%1 brought a chip out and will roll again.").arg(who));
     else if (home)
-        log(who + QStringLiteral(" put a chip in and will roll again."));
+        log(tr("%1 put a chip in and will roll again.").arg(who));
     else if (capture)
-        log(who + QStringLiteral(" sent a chip back and will roll again."));
+        log(tr("%1 sent a chip back and will roll again.").arg(who));
     else if (rosette)
-        log(who + QStringLiteral(" landed on a rosette and will roll again."));
+        log(tr("%1 landed on a rosette and will roll again.").arg(who));
     else
-        log(who + QStringLiteral(" 's turn is over.."));
+        log(tr("%1 's turn is over..").arg(who));
     link_.playsounds(QStringLiteral("movechip"));
 }
 
@@ -219,12 +220,10 @@ void TurnFlow::moveback(const QString& args) {
     victim = boardSeat(victim);
     setChip(victim, chip, StartSquare);
     if (victim == link_.myseat()) {
-        log(QStringLiteral("Your chip got sent back to start by ") + name(mover) +
-            QStringLiteral("."));
+        log(tr("Your chip got sent back to start by %1.").arg(name(mover)));
         link_.playsounds(QStringLiteral("sentback"));
     } else {
-        log(name(mover) + QStringLiteral(" sent ") + name(victim) +
-            QStringLiteral("'s chip back to start."));
+        log(tr("%1 sent %2's chip back to start.").arg(name(mover), name(victim)));
         link_.playsounds(QStringLiteral("putback"));
     }
 }
@@ -234,10 +233,10 @@ void TurnFlow::unable(const QString& args) {
     int seat = 0;
     if (!readSeat(f, seat)) return;
     if (seat == link_.myseat()) {
-        log(QStringLiteral("You are unable to move.. ending turn.."));
+        log(tr("You are unable to move.. ending turn.."));
         link_.playsounds(QStringLiteral("unable"));
     } else {
-        log(name(boardSeat(seat)) + QStringLiteral(" is unable to move.. ending turn.."));
+        log(tr("%1 is unable to move.. ending turn..").arg(name(boardSeat(seat))));
     }
 }
 
@@ -246,7 +245,7 @@ void TurnFlow::error(const QString& args) {
     const int seat = f.number();
     const int code = f.number();
     if (seat != link_.myseat()) return;
-    if (code >= 1 && code <= 3) view_.label_error->setText(InvalidMove);
+    if (code >= 1 && code <= 3) view_.label_error->setText(tr(InvalidMove));
     link_.playsounds(QStringLiteral("invalid"));
     // The host kept the turn and the points of the seat's last roll (it
     // refuses only a seat that is to move): give them back so the player can
@@ -265,7 +264,7 @@ void TurnFlow::winner(const QString& args) {
     gamerunning_ = false;
     view_.label_error->clear();
     link_.playsounds(QStringLiteral("winner"));
-    const QString won = name(seat) + QStringLiteral(" has Won the Game!");
+    const QString won = tr("%1 has Won the Game!").arg(name(seat));
     view_.label_winner1->setText(won);
     view_.label_winner2->setText(won);
     view_.panel_winner->show();
@@ -295,8 +294,8 @@ void TurnFlow::giving3(const QString& args) {
     const QString name = f.next();
     handedover_ = true;
     view_.label_playername1->setText(name);
-    link_.addlinetochat(QStringLiteral("0+The host has given ") + name +
-                        QStringLiteral(" the ability to play."));
+    link_.addlinetochat(QStringLiteral("0+") +
+                        tr("The host has given %1 the ability to play.").arg(name));
     view_.setOwnerMarks(1, QString::number(HandOverSeat));
 }
 
@@ -309,14 +308,14 @@ void TurnFlow::giveback(const QString& args) {
     model_.whoseturn = 0;
     view_.button_roll->hide();
     view_.label_playername1->setText(name);
-    link_.addlinetochat(QStringLiteral("0+The Game is over since player 3 left"));
+    link_.addlinetochat(QStringLiteral("0+") + tr("The Game is over since player 3 left"));
     view_.setOwnerMarks(1, QStringLiteral("1"));
     if (link_.ishost()) view_.button_start->show();
     link_.playsounds(QStringLiteral("gameover"));
 }
 
 void TurnFlow::cantgive(const QString&) {
-    link_.addlinetochat(QStringLiteral("0+You cannot give player 3 your turn."));
+    link_.addlinetochat(QStringLiteral("0+") + tr("You cannot give player 3 your turn."));
 }
 
 } // namespace board

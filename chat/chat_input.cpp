@@ -1,5 +1,7 @@
 #include "chat_input.h"
 
+#include <QCoreApplication>
+
 namespace chat {
 
 Outgoing typedLine(const QString& input) {
@@ -20,18 +22,32 @@ Outgoing phraseLine(const QString& phrase) {
 }
 
 const QStringList& chatterCaptions() {
-    static const QStringList captions = {
-        QStringLiteral("<Cancel>"),       QStringLiteral("Doh"),
-        QStringLiteral("Cough"),          QStringLiteral("Hello"),
-        QStringLiteral("Thank You"),      QStringLiteral("Where have you been?"),
-        QStringLiteral("Snoring"),        QStringLiteral("Sneezing"),
-        QStringLiteral("Sorry"),          QStringLiteral("Welcome"),
-        QStringLiteral("Yeehaa"),         QStringLiteral("Yippee"),
-        QStringLiteral("Oh No"),          QStringLiteral("Applause"),
-        QStringLiteral("Honk"),           QStringLiteral("Oooh"),
-        QStringLiteral("Razzberry"),      QStringLiteral("Cheer"),
-        QStringLiteral("Woman Laughing"), QStringLiteral("Man Laughing"),
-        QStringLiteral("Crying")};
+    static const char* const source[] = {QT_TRANSLATE_NOOP("chat", "<Cancel>"),
+                                         QT_TRANSLATE_NOOP("chat", "Doh"),
+                                         QT_TRANSLATE_NOOP("chat", "Cough"),
+                                         QT_TRANSLATE_NOOP("chat", "Hello"),
+                                         QT_TRANSLATE_NOOP("chat", "Thank You"),
+                                         QT_TRANSLATE_NOOP("chat", "Where have you been?"),
+                                         QT_TRANSLATE_NOOP("chat", "Snoring"),
+                                         QT_TRANSLATE_NOOP("chat", "Sneezing"),
+                                         QT_TRANSLATE_NOOP("chat", "Sorry"),
+                                         QT_TRANSLATE_NOOP("chat", "Welcome"),
+                                         QT_TRANSLATE_NOOP("chat", "Yeehaa"),
+                                         QT_TRANSLATE_NOOP("chat", "Yippee"),
+                                         QT_TRANSLATE_NOOP("chat", "Oh No"),
+                                         QT_TRANSLATE_NOOP("chat", "Applause"),
+                                         QT_TRANSLATE_NOOP("chat", "Honk"),
+                                         QT_TRANSLATE_NOOP("chat", "Oooh"),
+                                         QT_TRANSLATE_NOOP("chat", "Razzberry"),
+                                         QT_TRANSLATE_NOOP("chat", "Cheer"),
+                                         QT_TRANSLATE_NOOP("chat", "Woman Laughing"),
+                                         QT_TRANSLATE_NOOP("chat", "Man Laughing"),
+                                         QT_TRANSLATE_NOOP("chat", "Crying")};
+    // Made afresh, so a caption always speaks the language in force.
+    static QStringList captions;
+    captions.clear();
+    for (const char* text : source)
+        captions.append(QCoreApplication::translate("chat", text));
     return captions;
 }
 

@@ -3,10 +3,12 @@
 // chatter sounds' captions.
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 namespace chat {
 
-inline constexpr auto EnterChatHere = "<Enter Chat Here>";
+// The input line's invitation, before translation (context "chat").
+inline constexpr auto EnterChatHere = QT_TRANSLATE_NOOP("chat", "<Enter Chat Here>");
 inline constexpr int MaxPhraseLength = 50;
 inline constexpr int ChatterCount = 20;
 
@@ -24,7 +26,7 @@ Outgoing typedLine(const QString& input);
 // are said.
 Outgoing phraseLine(const QString& phrase);
 
-// The chatter sounds' captions, 1..20; caption(0) is "<Cancel>".
+// The chatter sounds' captions, 1..20, in the language in force; caption(0) is "<Cancel>".
 const QStringList& chatterCaptions();
 // "wave13" -> "Applause"; empty for a name without a sound.
 QString chatterCaption(const QString& soundName);

@@ -1,6 +1,7 @@
 #include "host_join_dialogs.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -38,14 +39,17 @@ QTableWidgetItem* cell(const QString& text) {
 
 QString nameProblem(const QString& name) {
     const QString n = name.trimmed();
-    if (n.isEmpty()) return QStringLiteral("Please enter your name.");
+    if (n.isEmpty()) return QCoreApplication::translate("multiplayer", "Please enter your name.");
     // The toolkit would take a leading '-' on the command line for its own option.
-    if (n.startsWith(QLatin1Char('-'))) return QStringLiteral("A name cannot begin with '-'.");
+    if (n.startsWith(QLatin1Char('-')))
+        return QCoreApplication::translate("multiplayer", "A name cannot begin with '-'.");
     for (const QChar c : n)
         if (c.category() == QChar::Other_Control || c == QChar(0xFF))
-            return QStringLiteral("Please use letters, digits and punctuation in your name.");
+            return QCoreApplication::translate(
+                "multiplayer", "Please use letters, digits and punctuation in your name.");
     if (wire::decode(wire::encode(n)) != n)
-        return QStringLiteral("Your name can hold only Western European letters.");
+        return QCoreApplication::translate("multiplayer",
+                                           "Your name can hold only Western European letters.");
     return {};
 }
 
@@ -61,12 +65,12 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
                                QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("hostGameDialog"));
-    setWindowTitle(QStringLiteral("Host a Game"));
+    setWindowTitle(tr("Host a Game"));
     setWindowModality(Qt::WindowModal);
 
     nameEdit = new QLineEdit(name, this);
     nameEdit->setMaxLength(MaxNameLength);
-    nameEdit->setPlaceholderText(QStringLiteral("the name the others see"));
+    nameEdit->setPlaceholderText(tr("the name the others see"));
 
     addressList = new QListWidget(this);
     for (const QHostAddress& a : addresses)
@@ -77,23 +81,23 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
                                                : addressList->fontMetrics().height() + 4;
     addressList->setFixedHeight(rows * rowHeight + 2 * addressList->frameWidth() + 4);
     if (addressList->count()) addressList->setCurrentRow(0);
-    copyButton = new QPushButton(QStringLiteral("Copy"), this);
+    copyButton = new QPushButton(tr("Copy"), this);
     copyButton->setEnabled(addressList->count() > 0);
-    copyButton->setToolTip(QStringLiteral("Copy the chosen address, to send it to a friend"));
+    copyButton->setToolTip(tr("Copy the chosen address, to send it to a friend"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Your name:"), nameEdit);
+    form->addRow(tr("Your name:"), nameEdit);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(plainLabel(QStringLiteral("Where your friends reach this game:"), this));
+    layout->addWidget(plainLabel(tr("Where your friends reach this game:"), this));
     // One row per way in.
     auto* lanBox = new QWidget(this);
     auto* row = new QHBoxLayout(lanBox);
     row->setContentsMargins(0, 0, 0, 0);
     if (addresses.isEmpty())
-        row->addWidget(plainLabel(QStringLiteral("This computer has no network address: only a "
-                                                 "copy on this computer can join (at 127.0.0.1)."),
+        row->addWidget(plainLabel(tr("This computer has no network address: only a "
+                                     "copy on this computer can join (at 127.0.0.1)."),
                                   lanBox),
                        1);
     row->addWidget(addressList, 1);
@@ -105,16 +109,15 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     for (QLabel* l : {internetLabel, ipv6Label})
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* ways = new QFormLayout;
-    ways->addRow(QStringLiteral("On this network:"), lanBox);
-    ways->addRow(QStringLiteral("On the internet:"), internetLabel);
-    ways->addRow(QStringLiteral("Over IPv6:"), ipv6Label);
+    ways->addRow(tr("On this network:"), lanBox);
+    ways->addRow(tr("On the internet:"), internetLabel);
+    ways->addRow(tr("Over IPv6:"), ipv6Label);
     layout->addLayout(ways);
-    privateBox = new QCheckBox(QStringLiteral("Only players with the invite"), this);
-    privateBox->setToolTip(QStringLiteral("A fresh code each time you host; only those who "
-                                          "have your invite link can join"));
-    copyInviteButton = new QPushButton(QStringLiteral("Copy Invite"), this);
-    copyInviteButton->setToolTip(
-        QStringLiteral("Copy a line with your game's link, to send it to a friend"));
+    privateBox = new QCheckBox(tr("Only players with the invite"), this);
+    privateBox->setToolTip(tr("A fresh code each time you host; only those who "
+                              "have your invite link can join"));
+    copyInviteButton = new QPushButton(tr("Copy Invite"), this);
+    copyInviteButton->setToolTip(tr("Copy a line with your game's link, to send it to a friend"));
     auto* inviteRow = new QHBoxLayout;
     inviteRow->addWidget(privateBox, 1);
     inviteRow->addWidget(copyInviteButton);
@@ -126,7 +129,7 @@ HostGameDialog::HostGameDialog(const QString& name, const QList<QHostAddress>& a
     layout->addWidget(statusLabel);
 
     auto* buttons = new QDialogButtonBox(this);
-    hostButton = buttons->addButton(QStringLiteral("Host"), QDialogButtonBox::AcceptRole);
+    hostButton = buttons->addButton(tr("Host"), QDialogButtonBox::AcceptRole);
     cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
     hostButton->setDefault(true);
     layout->addWidget(buttons);
@@ -159,11 +162,11 @@ void HostGameDialog::copyClick() {
 void HostGameDialog::copyInviteClick() {
     const QString host = bestAddress();
     if (host.isEmpty())
-        return showProblem(QStringLiteral("This computer has no network address to invite to."));
+        return showProblem(tr("This computer has no network address to invite to."));
     // A private game's code is made when it starts; before that there is none to send.
     if (!hostingHere && privateBox->isChecked())
-        return showProblem(QStringLiteral("The code is made when the private game starts: "
-                                          "host first, then copy the invite here."));
+        return showProblem(tr("The code is made when the private game starts: "
+                              "host first, then copy the invite here."));
     invite::Link link;
     link.address.host = host;
     link.address.port = gamePort;
@@ -182,42 +185,41 @@ void HostGameDialog::setReachability(const Reachability& r) {
     QString text;
     switch (r.state) {
     case Reachability::NotAsked:
-        text = QStringLiteral("When you host, Kelvoa asks your router to forward TCP port 7772 to "
-                              "this computer.");
+        text = tr("When you host, Kelvoa asks your router to forward TCP port 7772 to "
+                  "this computer.");
         break;
     case Reachability::Asking:
-        text = QStringLiteral("Asking your router to forward TCP port 7772 to this computer…");
+        text = tr("Asking your router to forward TCP port 7772 to this computer…");
         break;
     case Reachability::Open:
-        text = r.external.isNull()
-                   ? QStringLiteral("Your router forwards TCP port 7772 to this computer; give "
-                                    "your friends the router's internet address.")
-                   : QStringLiteral("%1 — your router forwards TCP port 7772 to this "
-                                    "computer.")
-                         .arg(external);
+        text = r.external.isNull() ? tr("Your router forwards TCP port 7772 to this computer; give "
+                                        "your friends the router's internet address.")
+                                   : tr("%1 — your router forwards TCP port 7772 to this "
+                                        "computer.")
+                                         .arg(external);
         break;
     case Reachability::NoRouter:
-        text = QStringLiteral("No router answered. Forward TCP port 7772 to this computer in your "
-                              "router's settings (\"port forwarding\"), then give your friends "
-                              "the router's internet address.");
+        text = tr("No router answered. Forward TCP port 7772 to this computer in your "
+                  "router's settings (\"port forwarding\"), then give your friends "
+                  "the router's internet address.");
         break;
     case Reachability::Refused:
-        text = QStringLiteral("Your router refused to forward TCP port 7772 to this computer. "
-                              "Forward it in the router's settings (\"port forwarding\"), or "
-                              "allow UPnP or NAT-PMP there.");
+        text = tr("Your router refused to forward TCP port 7772 to this computer. "
+                  "Forward it in the router's settings (\"port forwarding\"), or "
+                  "allow UPnP or NAT-PMP there.");
         break;
     case Reachability::Taken:
-        text = QStringLiteral("Your router already forwards TCP port 7772 to another computer%1. "
-                              "Kelvoa leaves that as it is: host there, or change the forwarding "
-                              "in the router's settings.")
+        text = tr("Your router already forwards TCP port 7772 to another computer%1. "
+                  "Kelvoa leaves that as it is: host there, or change the forwarding "
+                  "in the router's settings.")
                    .arg(r.otherComputer.isEmpty() ? QString()
                                                   : QStringLiteral(" (%1)").arg(r.otherComputer));
         break;
     case Reachability::Shared:
-        text = QStringLiteral("Your router's own internet address, %1, is a private or shared "
-                              "one: your provider shares one address among many customers, and "
-                              "nobody can reach this computer through it. Friends with IPv6 may "
-                              "reach you over IPv6; or let your friend host.")
+        text = tr("Your router's own internet address, %1, is a private or shared "
+                  "one: your provider shares one address among many customers, and "
+                  "nobody can reach this computer through it. Friends with IPv6 may "
+                  "reach you over IPv6; or let your friend host.")
                    .arg(external);
         break;
     }
@@ -237,19 +239,18 @@ void HostGameDialog::setIPv6Addresses(const QList<QHostAddress>& addresses) {
     QStringList lines;
     for (const QHostAddress& a : addresses)
         lines << a.toString();
-    ipv6Label->setText(
-        lines.isEmpty()
-            ? QStringLiteral("This computer has no IPv6 internet address.")
-            : lines.join(QLatin1Char('\n')) +
-                  QStringLiteral("\nNo router stands in between; a firewall must let TCP port "
-                                 "7772 in."));
+    ipv6Label->setText(lines.isEmpty()
+                           ? tr("This computer has no IPv6 internet address.")
+                           : lines.join(QLatin1Char('\n')) +
+                                 tr("\nNo router stands in between; a firewall must let TCP port "
+                                    "7772 in."));
     fitText();
 }
 
 void HostGameDialog::setHosting() {
-    setWindowTitle(QStringLiteral("Your Game"));
-    cancelButton->setText(QStringLiteral("Close"));
-    hostButton->setText(QStringLiteral("Host Again"));
+    setWindowTitle(tr("Your Game"));
+    cancelButton->setText(tr("Close"));
+    hostButton->setText(tr("Host Again"));
     hostButton->setDefault(false);
     cancelButton->setDefault(true);
 }
@@ -267,19 +268,18 @@ QString HostGameDialog::bestAddress() const {
 JoinGameDialog::JoinGameDialog(const QString& name, const QString& address, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("joinGameDialog"));
-    setWindowTitle(QStringLiteral("Join a Game"));
+    setWindowTitle(tr("Join a Game"));
     setWindowModality(Qt::WindowModal);
 
     nameEdit = new QLineEdit(name, this);
     nameEdit->setMaxLength(HostGameDialog::MaxNameLength);
-    nameEdit->setPlaceholderText(QStringLiteral("the name the others see"));
+    nameEdit->setPlaceholderText(tr("the name the others see"));
     addressEdit = new QLineEdit(address, this);
-    addressEdit->setPlaceholderText(QStringLiteral("a name or an IP address"));
+    addressEdit->setPlaceholderText(tr("a name or an IP address"));
 
     gameList = new QTableWidget(0, ColumnCount, this);
-    gameList->setHorizontalHeaderLabels({QStringLiteral("Host"), QStringLiteral("Address"),
-                                         QStringLiteral("Players"), QStringLiteral("Spys"),
-                                         QStringLiteral("Game")});
+    gameList->setHorizontalHeaderLabels(
+        {tr("Host"), tr("Address"), tr("Players"), tr("Spys"), tr("Game")});
     gameList->setSelectionBehavior(QAbstractItemView::SelectRows);
     gameList->setSelectionMode(QAbstractItemView::SingleSelection);
     gameList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -289,15 +289,15 @@ JoinGameDialog::JoinGameDialog(const QString& name, const QString& address, QWid
         gameList->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     gameList->setMinimumHeight(130);
     listStatus = plainLabel(QString(), this);
-    refreshButton = new QPushButton(QStringLiteral("Refresh"), this);
+    refreshButton = new QPushButton(tr("Refresh"), this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Your name:"), nameEdit);
-    form->addRow(QStringLiteral("Host's address:"), addressEdit);
+    form->addRow(tr("Your name:"), nameEdit);
+    form->addRow(tr("Host's address:"), addressEdit);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(plainLabel(QStringLiteral("Games on this network:"), this));
+    layout->addWidget(plainLabel(tr("Games on this network:"), this));
     layout->addWidget(gameList, 1);
     auto* row = new QHBoxLayout;
     row->addWidget(listStatus, 1);
@@ -311,7 +311,7 @@ JoinGameDialog::JoinGameDialog(const QString& name, const QString& address, QWid
     layout->addWidget(inviteLabel);
 
     auto* buttons = new QDialogButtonBox(this);
-    joinButton = buttons->addButton(QStringLiteral("Join"), QDialogButtonBox::AcceptRole);
+    joinButton = buttons->addButton(tr("Join"), QDialogButtonBox::AcceptRole);
     cancelButton = buttons->addButton(QDialogButtonBox::Cancel);
     lobbyButton = buttons->addButton(tr("Public Lobby…"), QDialogButtonBox::ActionRole);
     lobbyButton->setToolTip(tr("Meet players you do not know yet, and join their games"));
@@ -345,10 +345,9 @@ void JoinGameDialog::fillFromLink(const QString& link) {
     const auto read = invite::readLink(link, &problem);
     inviteCode = read ? read->code : QString();
     addressEdit->setText(read ? invite::addressText(read->address) : QString());
-    inviteLabel->setText(
-        inviteCode.isEmpty()
-            ? QString()
-            : QStringLiteral("Invited to a private game (code %1).").arg(inviteCode));
+    inviteLabel->setText(inviteCode.isEmpty()
+                             ? QString()
+                             : tr("Invited to a private game (code %1).").arg(inviteCode));
     inviteLabel->setVisible(!inviteCode.isEmpty());
     if (!read) showProblem(problem);
     if (nameEdit->text().trimmed().isEmpty()) nameEdit->setFocus();
@@ -367,27 +366,24 @@ void JoinGameDialog::showGames() {
     gameList->setRowCount(int(shown_.size()));
     for (int r = 0; r < shown_.size(); ++r) {
         const FoundGame& g = shown_[r];
-        QString game = g.running ? QStringLiteral("running") : QStringLiteral("waiting");
-        if (g.version != QLatin1String(wire::Version))
-            game += QStringLiteral(" (version %1)").arg(g.version);
+        QString game = g.running ? tr("running") : tr("waiting");
+        if (g.version != QLatin1String(wire::Version)) game += tr(" (version %1)").arg(g.version);
         // A private game says nothing of itself but that it is here.
-        gameList->setItem(r, ColName,
-                          cell(g.name.isEmpty() ? QStringLiteral("(a private game)") : g.name));
-        gameList->setItem(
-            r, ColAddress,
-            cell(g.thisComputer ? g.address + QStringLiteral(" (this computer)") : g.address));
+        gameList->setItem(r, ColName, cell(g.name.isEmpty() ? tr("(a private game)") : g.name));
+        gameList->setItem(r, ColAddress,
+                          cell(g.thisComputer ? g.address + tr(" (this computer)") : g.address));
         gameList->setItem(r, ColPlayers, cell(QString::number(g.players)));
         gameList->setItem(r, ColSpys, cell(QString::number(g.spys)));
         gameList->setItem(r, ColGame, cell(game));
     }
     if (finder.searching())
-        listStatus->setText(QStringLiteral("Looking for games on this network…"));
+        listStatus->setText(tr("Looking for games on this network…"));
     else if (shown_.isEmpty())
-        listStatus->setText(QStringLiteral("No games found on this network."));
+        listStatus->setText(tr("No games found on this network."));
     else
         listStatus->setText(shown_.size() == 1
-                                ? QStringLiteral("1 game found.")
-                                : QStringLiteral("%1 games found.").arg(shown_.size()));
+                                ? tr("1 game found.")
+                                : tr("%n games found.", nullptr, int(shown_.size())));
 }
 
 void JoinGameDialog::gameChosen() {
@@ -405,10 +401,10 @@ void JoinGameDialog::joinClick() {
     probing_ = addressEdit->text().trimmed();
     const invite::Address where = *invite::readAddress(probing_);
     if (hostingHere && GameFinder::isThisComputer(QHostAddress(where.host)))
-        return showProblem(QStringLiteral("That is this copy's own game. Start the program "
-                                          "once more to join it from a second copy."));
+        return showProblem(tr("That is this copy's own game. Start the program "
+                              "once more to join it from a second copy."));
     setBusy(true);
-    listStatus->setText(QStringLiteral("Asking %1 for its game…").arg(probing_));
+    listStatus->setText(tr("Asking %1 for its game…").arg(probing_));
     probe.start(where.host, where.hasPort ? where.port : gamePort);
 }
 
@@ -421,10 +417,10 @@ void JoinGameDialog::probeFinished(JoinProbe::Result r) {
         emit joinRequested(nameEdit->text().trimmed(), probing_);
         break;
     case JoinProbe::Full:
-        showProblem(QStringLiteral("The game at %1 is full.").arg(probing_));
+        showProblem(tr("The game at %1 is full.").arg(probing_));
         break;
     case JoinProbe::NoGame:
-        showProblem(QStringLiteral("No game is hosted at %1.").arg(probing_));
+        showProblem(tr("No game is hosted at %1.").arg(probing_));
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "invite_link.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -44,10 +45,13 @@ std::optional<Address> fail(QString* problem, const QString& text) {
     return std::nullopt;
 }
 
-std::optional<Address> readAddressPart(const QString& a, bool bareIPv6Allowed, QString* problem) {
+// A port that is no number is also told apart in *badPort, for the invite's own words.
+std::optional<Address> readAddressPart(const QString& a, bool bareIPv6Allowed, QString* problem,
+                                       QString* badPort = nullptr) {
     const QString notAnAddress =
-        QStringLiteral("\"%1\" is not an address: give a name such as host.example, a number "
-                       "such as 192.168.1.20, or an IPv6 address such as [2001:db8::5].")
+        QCoreApplication::translate(
+            "invite", "\"%1\" is not an address: give a name such as host.example, a number "
+                      "such as 192.168.1.20, or an IPv6 address such as [2001:db8::5].")
             .arg(shortened(a));
     // The address parser forgives blanks inside brackets; an address has none.
     for (const QChar c : a)
@@ -81,8 +85,11 @@ std::optional<Address> readAddressPart(const QString& a, bool bareIPv6Allowed, Q
     }
     if (out.hasPort) {
         const auto p = readPort(port);
+        if (!p && badPort)
+            *badPort = shortened(port).isNull() ? QStringLiteral("") : shortened(port);
         if (!p)
-            return fail(problem, QStringLiteral("The port \"%1\" is not a number from 1 to 65535.")
+            return fail(problem, QCoreApplication::translate(
+                                     "invite", "The port \"%1\" is not a number from 1 to 65535.")
                                      .arg(shortened(port)));
         out.port = *p;
     }
@@ -94,7 +101,9 @@ std::optional<Address> readAddressPart(const QString& a, bool bareIPv6Allowed, Q
 
 std::optional<Address> readAddress(const QString& text, QString* problem) {
     const QString a = text.trimmed();
-    if (a.isEmpty()) return fail(problem, QStringLiteral("Please enter the host's address."));
+    if (a.isEmpty())
+        return fail(problem,
+                    QCoreApplication::translate("invite", "Please enter the host's address."));
     return readAddressPart(a, true, problem);
 }
 
@@ -117,32 +126,41 @@ std::optional<Link> readLink(const QString& text, QString* problem) {
     };
     const QString t = text.trimmed();
     if (t.toUtf8().size() > MaxLinkBytes)
-        return refuse(QStringLiteral("This invite link is too long to be a Kelvoa invite."));
+        return refuse(QCoreApplication::translate(
+            "invite", "This invite link is too long to be a Kelvoa invite."));
     if (!t.startsWith(QLatin1String(Scheme), Qt::CaseInsensitive))
-        return refuse(QStringLiteral("\"%1\" is not a Kelvoa invite: an invite begins with "
-                                     "kelvoa://")
+        return refuse(QCoreApplication::translate(
+                          "invite", "\"%1\" is not a Kelvoa invite: an invite begins with "
+                                    "kelvoa://")
                           .arg(shortened(t)));
     const QString rest = t.mid(int(qstrlen(Scheme)));
     const int slash = rest.indexOf(QLatin1Char('/'));
     const QString authority = slash < 0 ? rest : rest.left(slash);
     const QString path = slash < 0 ? QString() : rest.mid(slash + 1);
-    if (authority.isEmpty()) return refuse(QStringLiteral("The invite names no host to join."));
+    if (authority.isEmpty())
+        return refuse(QCoreApplication::translate("invite", "The invite names no host to join."));
     QString why;
-    const auto address = readAddressPart(authority, false, &why);
+    QString badPort;
+    const auto address = readAddressPart(authority, false, &why, &badPort);
     if (!address)
-        return refuse(why.startsWith(QLatin1String("The port"))
-                          ? QStringLiteral("The invite's port") + why.mid(8)
-                          : QStringLiteral("The invite's address: ") + why);
+        return refuse(
+            !badPort.isNull()
+                ? QCoreApplication::translate(
+                      "invite", "The invite's port \"%1\" is not a number from 1 to 65535.")
+                      .arg(badPort)
+                : QCoreApplication::translate("invite", "The invite's address: ") + why);
     Link link{*address, {}};
     if (path.isEmpty()) return link;
     if (path.contains(QLatin1Char('/')) || path.contains(QLatin1Char('?')) ||
         path.contains(QLatin1Char('#')))
-        return refuse(QStringLiteral("The invite has parts after its code that Kelvoa does not "
-                                     "know: it should end after the code."));
+        return refuse(QCoreApplication::translate(
+            "invite", "The invite has parts after its code that Kelvoa does not "
+                      "know: it should end after the code."));
     const QString code = path.toUpper();
     if (!validCode(code))
-        return refuse(QStringLiteral("The invite's code \"%1\" is not a Kelvoa code: ask the "
-                                     "host for the invite again.")
+        return refuse(QCoreApplication::translate(
+                          "invite", "The invite's code \"%1\" is not a Kelvoa code: ask the "
+                                    "host for the invite again.")
                           .arg(shortened(path)));
     link.code = code;
     return link;
@@ -159,7 +177,7 @@ QString linkText(const Link& link) {
 }
 
 QString inviteLine(const Link& link) {
-    return QStringLiteral("Join my Kelvoa game: ") + linkText(link);
+    return QCoreApplication::translate("invite", "Join my Kelvoa game: ") + linkText(link);
 }
 
 bool validCode(const QString& code) {

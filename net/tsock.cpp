@@ -148,14 +148,14 @@ void TSock::setListen(bool on) {
         info(Listening, QStringLiteral("Listening Stopped"));
         return;
     }
-    if (connected_) throw ESockException("Listen - Socket Already In Use");
+    if (connected_) throw ESockException(QT_TR_NOOP("Listen - Socket Already In Use"));
     if (listening_) {
         info(Listening, QStringLiteral("Listening Already Running"));
         return;
     }
     bool ok = false;
     const uint port = PortName.toUInt(&ok);
-    if (!ok || port > 65535) throw ESockException("Listen - Error Binding Socket");
+    if (!ok || port > 65535) throw ESockException(QT_TR_NOOP("Listen - Error Binding Socket"));
     auto* server = new QTcpServer(this);
     server->setListenBacklogSize(5);
     const QHostAddress where = LoopbackOnly ? QHostAddress::LocalHost : QHostAddress::Any;
@@ -165,8 +165,8 @@ void TSock::setListen(bool on) {
         if (err == QAbstractSocket::AddressInUseError ||
             err == QAbstractSocket::SocketAccessError ||
             err == QAbstractSocket::SocketAddressNotAvailableError)
-            throw ESockException("Listen - Error Binding Socket");
-        throw ESockException("Listen - Error Starting Listen");
+            throw ESockException(QT_TR_NOOP("Listen - Error Binding Socket"));
+        throw ESockException(QT_TR_NOOP("Listen - Error Starting Listen"));
     }
     server_ = server;
     listening_ = true;
@@ -182,7 +182,8 @@ void TSock::setListen(bool on) {
 }
 
 bool TSock::Accept(TSock*& into) {
-    if (!listening_ || !server_) throw ESockException("Accept - Socket Not In Listening Mode");
+    if (!listening_ || !server_)
+        throw ESockException(QT_TR_NOOP("Accept - Socket Not In Listening Mode"));
     QTcpSocket* s = server_->nextPendingConnection();
     if (!s) {
         ++accepted_;
@@ -248,7 +249,7 @@ void TSock::Open() {
     } else {
         const QByteArray name = PortName.toLatin1();
         const servent* se = getservbyname(name.constData(), "tcp");
-        if (!se) throw ESockException("Port Lookup - Could Not Find Service Entry");
+        if (!se) throw ESockException(QT_TR_NOOP("Port Lookup - Could Not Find Service Entry"));
         port = ntohs(static_cast<uint16_t>(se->s_port));
     }
     QHostAddress address;
@@ -270,7 +271,8 @@ void TSock::Open() {
                 }
             }
             if (address.isNull() && !hi.addresses().isEmpty()) address = hi.addresses().first();
-            if (address.isNull()) throw ESockException("Host Lookup - Could Not Find Host Entry");
+            if (address.isNull())
+                throw ESockException(QT_TR_NOOP("Host Lookup - Could Not Find Host Entry"));
             cache.insert(HostName.toLower(), address);
         }
     }
@@ -291,8 +293,8 @@ void TSock::Open() {
 }
 
 void TSock::Send(const QByteArray& text) {
-    if (listening_) throw ESockException("Send - Cannot Send On A Listener Socket");
-    if (!socket_ || !connected_) throw ESockException("Send - Socket Not Connected");
+    if (listening_) throw ESockException(QT_TR_NOOP("Send - Cannot Send On A Listener Socket"));
+    if (!socket_ || !connected_) throw ESockException(QT_TR_NOOP("Send - Socket Not Connected"));
     sendbuf_.append(text);
     info(Outgoing, QStringLiteral("Non-Blocking Outgoing Data"));
     flush();
@@ -313,8 +315,10 @@ void TSock::writable() {
 }
 
 QByteArray TSock::Receive() {
-    if (listening_) throw ESockException("Receive - Cannot Receive On A Listener Socket");
-    if (!socket_ && recvbuf_.isEmpty()) throw ESockException("Receive - Socket Not Connected");
+    if (listening_)
+        throw ESockException(QT_TR_NOOP("Receive - Cannot Receive On A Listener Socket"));
+    if (!socket_ && recvbuf_.isEmpty())
+        throw ESockException(QT_TR_NOOP("Receive - Socket Not Connected"));
     QByteArray out;
     out.swap(recvbuf_);
     return out;

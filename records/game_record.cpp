@@ -1,5 +1,7 @@
 #include "game_record.h"
 
+#include <QCoreApplication>
+
 #include "framing.h"
 
 namespace board {
@@ -161,29 +163,34 @@ bool readYesNo(const QString& text, bool& value) {
 
 // One turn line's fields after the word "turn"; empty text when it reads.
 QString readTurn(const QStringList& w, TurnRecord& t) {
-    if (w.size() != 10) return QStringLiteral("a turn needs nine fields");
-    if (!readNumber(w[1], 1, SeatCount, t.seat)) return QStringLiteral("no seat 1 or 2");
-    if (w[2].size() != 4) return QStringLiteral("the dice are not four 0s and 1s");
+    if (w.size() != 10) return QCoreApplication::translate("records", "a turn needs nine fields");
+    if (!readNumber(w[1], 1, SeatCount, t.seat))
+        return QCoreApplication::translate("records", "no seat 1 or 2");
+    if (w[2].size() != 4)
+        return QCoreApplication::translate("records", "the dice are not four 0s and 1s");
     for (int i = 0; i < 4; ++i) {
         if (w[2][i] != QLatin1Char('0') && w[2][i] != QLatin1Char('1'))
-            return QStringLiteral("the dice are not four 0s and 1s");
+            return QCoreApplication::translate("records", "the dice are not four 0s and 1s");
         t.dice[i] = w[2][i] == QLatin1Char('1');
     }
-    if (!readNumber(w[3], 0, MaxPoints, t.points)) return QStringLiteral("points are not 0 to 4");
+    if (!readNumber(w[3], 0, MaxPoints, t.points))
+        return QCoreApplication::translate("records", "points are not 0 to 4");
     if (t.points != t.dice[0] + t.dice[1] + t.dice[2] + t.dice[3])
-        return QStringLiteral("the points do not match the dice");
+        return QCoreApplication::translate("records", "the points do not match the dice");
     const bool moved = w[4] != Dash;
-    if (!readOptional(w[4], 1, ChipCount, t.chip)) return QStringLiteral("no chip 1 to 7");
+    if (!readOptional(w[4], 1, ChipCount, t.chip))
+        return QCoreApplication::translate("records", "no chip 1 to 7");
     if (moved) {
         if (!readNumber(w[5], StartSquare, HomeSquare, t.from) ||
             !readNumber(w[6], StartSquare, HomeSquare, t.to))
-            return QStringLiteral("squares are not 0 to 16");
+            return QCoreApplication::translate("records", "squares are not 0 to 16");
     } else if (w[5] != Dash || w[6] != Dash) {
-        return QStringLiteral("squares without a chip");
+        return QCoreApplication::translate("records", "squares without a chip");
     }
-    if (!readOptional(w[7], 1, ChipCount, t.sentBack)) return QStringLiteral("no chip sent back");
+    if (!readOptional(w[7], 1, ChipCount, t.sentBack))
+        return QCoreApplication::translate("records", "no chip sent back");
     if (!readYesNo(w[8], t.rosette) || !readYesNo(w[9], t.extra))
-        return QStringLiteral("rosette and extra throw must be yes or no");
+        return QCoreApplication::translate("records", "rosette and extra throw must be yes or no");
     return {};
 }
 } // namespace
@@ -207,18 +214,18 @@ ReadRecord readRecord(const QString& text) {
             continue;
         }
         if (r.games.empty()) {
-            stop(number, QStringLiteral("no game begins before it"));
+            stop(number, QCoreApplication::translate("records", "no game begins before it"));
             return r;
         }
         RecordedGame& g = r.games.back();
         if (g.winner) {
-            stop(number, QStringLiteral("the game was already won"));
+            stop(number, QCoreApplication::translate("records", "the game was already won"));
             return r;
         }
         int seat = 0;
         if (word == QLatin1String("seat")) {
             if (!readNumber(line.section(QLatin1Char(' '), 1, 1), 1, SeatCount, seat)) {
-                stop(number, QStringLiteral("no seat 1 or 2"));
+                stop(number, QCoreApplication::translate("records", "no seat 1 or 2"));
                 return r;
             }
             g.names[seat - 1] = line.section(QLatin1Char(' '), 2);
@@ -238,25 +245,28 @@ ReadRecord readRecord(const QString& text) {
             }
         } else if (word == QLatin1String("winner")) {
             if (!readNumber(line.section(QLatin1Char(' '), 1, 1), 1, SeatCount, seat)) {
-                stop(number, QStringLiteral("no seat 1 or 2"));
+                stop(number, QCoreApplication::translate("records", "no seat 1 or 2"));
                 return r;
             }
             const Squares end = replay(g).back();
             for (int sq : end[seat - 1])
                 if (sq != HomeSquare) {
-                    stop(number, QStringLiteral("the winner has chips still out"));
+                    stop(number,
+                         QCoreApplication::translate("records", "the winner has chips still out"));
                     return r;
                 }
             g.winner = seat;
         } else {
-            stop(number, QStringLiteral("\"%1\" is not a word of the record").arg(word.left(20)));
+            stop(number,
+                 QCoreApplication::translate("records", "\"%1\" is not a word of the record")
+                     .arg(word.left(20)));
             return r;
         }
     }
     if (r.games.empty())
-        stop(count + 1, QStringLiteral("it holds no game"));
+        stop(count + 1, QCoreApplication::translate("records", "it holds no game"));
     else if (!r.games.back().winner)
-        stop(count + 1, QStringLiteral("the game was not finished"));
+        stop(count + 1, QCoreApplication::translate("records", "the game was not finished"));
     return r;
 }
 
@@ -274,21 +284,25 @@ std::vector<Squares> replay(const RecordedGame& game, QString* problem) {
             model.seatboards[1].chips = next[1];
             if (next[t.seat - 1][t.chip - 1] != t.from)
                 return fail(
-                    QStringLiteral("chip %1 does not stand on square %2").arg(t.chip).arg(t.from));
+                    QCoreApplication::translate("records", "chip %1 does not stand on square %2")
+                        .arg(t.chip)
+                        .arg(t.from));
             if (t.to != t.from + t.points ||
                 checkMove(model.seat(t.seat), t.chip, t.points) != MoveCheck::Allowed)
-                return fail(QStringLiteral("the move is not a legal one"));
+                return fail(QCoreApplication::translate("records", "the move is not a legal one"));
             next[t.seat - 1][t.chip - 1] = t.to;
             if (t.sentBack) {
                 const int other = 3 - t.seat;
                 int& victim = next[other - 1][t.sentBack - 1];
                 if (isRosette(t.to) || !sameCell(t.seat, t.to, other, victim))
-                    return fail(
-                        QStringLiteral("no chip %1 stood there to be sent back").arg(t.sentBack));
+                    return fail(QCoreApplication::translate(
+                                    "records", "no chip %1 stood there to be sent back")
+                                    .arg(t.sentBack));
                 victim = StartSquare;
             }
         } else if (t.sentBack) {
-            return fail(QStringLiteral("a chip was sent back without a move"));
+            return fail(
+                QCoreApplication::translate("records", "a chip was sent back without a move"));
         }
         out.push_back(next);
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QShortcut>
 
 namespace board {
@@ -31,15 +32,15 @@ const QString ComboStyle = QStringLiteral(
 // "20261209-184501-Anna-Klot.txt" as "9 Dec 2026 18:45  Anna against Klot".
 QString keptTitle(const QString& path) {
     const QString name = QFileInfo(path).completeBaseName();
-    const QDateTime when =
-        QDateTime::fromString(name.left(15), QStringLiteral("yyyyMMdd-HHmmss"));
+    const QDateTime when = QDateTime::fromString(name.left(15), QStringLiteral("yyyyMMdd-HHmmss"));
     if (!when.isValid()) return name;
     QString rest = name.mid(16);
     if (!rest.isEmpty() && rest[0].isDigit()) rest = rest.section(QLatin1Char('-'), 1);
     const qsizetype dash = rest.indexOf(QLatin1Char('-'));
-    const QString who = dash > 0 ? QObject::tr("%1 against %2").arg(rest.left(dash), rest.mid(dash + 1))
-                                 : rest;
-    return when.toString(QStringLiteral("d MMM yyyy  HH:mm")) + QStringLiteral("   ") + who;
+    const QString who =
+        dash > 0 ? QObject::tr("%1 against %2").arg(rest.left(dash), rest.mid(dash + 1)) : rest;
+    return QLocale().toString(when, QStringLiteral("d MMM yyyy  HH:mm")) + QStringLiteral("   ") +
+           who;
 }
 } // namespace
 
@@ -245,7 +246,7 @@ void Trecordviewer::stepTo(int step) {
         const TurnRecord& t = g.turns[std::size_t(step_ - 1)];
         view->showdice(t.dice);
         view->label_status(t.seat)->setText(t.points == 1 ? tr("1 point")
-                                                          : tr("%1 points").arg(t.points));
+                                                          : tr("%n points", nullptr, t.points));
         view->moveTurnMarker(t.seat);
     } else {
         view->showdice({-1, -1, -1, -1});

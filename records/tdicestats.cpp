@@ -43,7 +43,7 @@ public:
         }
         bars_->setBarWidth(0.8);
         fair_ = new QLineSeries(c);
-        fair_->setName(tr("fair dice"));
+        fair_->setName(Tdicestats::tr("fair dice"));
         fair_->setPen(QPen(QColor(255, 240, 200), 1.6, Qt::DashLine));
         fair_->setPointsVisible(true);
         for (int sum = 0; sum < board::DiceStats::Sums; ++sum)
@@ -53,7 +53,7 @@ public:
         auto* x = new QBarCategoryAxis(c);
         x->append({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                    QStringLiteral("3"), QStringLiteral("4")});
-        x->setTitleText(tr("sum of the four dice"));
+        x->setTitleText(Tdicestats::tr("sum of the four dice"));
         auto* y = new QValueAxis(c);
         y->setRange(0, 50);
         y->setTickCount(6);

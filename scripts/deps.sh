@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   xvfb xauth
   libminiupnpc-dev libnatpmp-dev qt6-charts-dev libqt6opengl6-dev
   miniupnpd nftables iproute2

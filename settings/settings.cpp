@@ -149,6 +149,7 @@ SettingsValues Settings::load() const {
     v.lobbyServer = ini.value(Section, "Lobbyserver").trimmed();
     v.lobbyList = ini.value(Section, "Lobbylist", "true") != QLatin1String("false");
     v.lobbyCertificate = ini.value(Section, "Lobbycertificate").trimmed();
+    v.language = ini.value(Section, "Language").trimmed();
     return v;
 }
 
@@ -212,5 +213,11 @@ bool Settings::saveLobby(const SettingsValues& v) const {
 bool Settings::saveLobbyList(bool on) const {
     ProfileFile ini = open();
     ini.setValue(Section, "Lobbylist", on ? QStringLiteral("true") : QStringLiteral("false"));
+    return ini.commit();
+}
+
+bool Settings::saveLanguage(const QString& code) const {
+    ProfileFile ini = open();
+    ini.setValue(Section, "Language", code);
     return ini.commit();
 }

@@ -77,6 +77,9 @@ struct SettingsValues {
     QString lobbyServer;
     bool lobbyList = true;
     QString lobbyCertificate;
+    // The language of the windows ("de", "fr", "es", "en"); empty follows the
+    // system's. Written only by saveLanguage().
+    QString language;
 };
 
 // Copies the non-empty phrases of 'read' over 'current'.
@@ -124,6 +127,8 @@ public:
     bool saveLobby(const SettingsValues& values) const;
     // The Host dialog's "List this game in the public lobby": "Lobbylist" only.
     bool saveLobbyList(bool on) const;
+    // Options > Language: "Language" and nothing else.
+    bool saveLanguage(const QString& code) const;
 
 private:
     Settings(QString folder, QString seedPath);

@@ -32,7 +32,7 @@ QString load(const QString& path, Tally& tally) {
     // The plain text goes through a private temporary file, never a shared
     // name in the current folder.
     QTemporaryFile text;
-    if (!text.open()) return QStringLiteral("Cannot create a temporary file");
+    if (!text.open()) return QCoreApplication::translate("tally", "Cannot create a temporary file");
     text.close();
     try {
         Tlzrw1 codec;
@@ -45,7 +45,7 @@ QString load(const QString& path, Tally& tally) {
     } catch (const std::exception& e) {
         return QString::fromLocal8Bit(e.what());
     }
-    if (!text.open()) return QStringLiteral("Cannot read the tally");
+    if (!text.open()) return QCoreApplication::translate("tally", "Cannot read the tally");
     QString error;
     tally.grid = TallyGrid::fromText(text.readAll(), &error);
     tally.startSession();

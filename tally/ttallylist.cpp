@@ -21,7 +21,7 @@ QLabel* value(QWidget* parent) {
 
 Ttallylist::Ttallylist(QWidget* parent, const QString& file)
     : QWidget(parent, Qt::Dialog), path(file.isEmpty() ? tallyfile::defaultPath() : file) {
-    setWindowTitle(QStringLiteral("Kelvoa  - Tally List"));
+    setWindowTitle(tr("Kelvoa  - Tally List"));
     confirm = [this](const QString& q) {
         return QMessageBox::question(this, QStringLiteral("Kelvoa"), q,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -63,14 +63,15 @@ void Ttallylist::build() {
                        "rgb(238,226,198);"
                        " font-size: 19px; }");
 
-    auto* summary = new QGroupBox(QStringLiteral("Your Total Tally"), this);
+    auto* summary = new QGroupBox(tr("Your Total Tally"), this);
     summary->setStyleSheet(panelStyle);
     auto* sg = new QGridLayout(summary);
     sg->setVerticalSpacing(3);
     sg->setContentsMargins(8, 4, 8, 6);
-    const char* names[5] = {"", "Total Games:", "Your Wins", "Var3:", "Var4:"};
+    const char* names[5] = {"", QT_TR_NOOP("Total Games:"), QT_TR_NOOP("Your Wins"),
+                            "Var3:", "Var4:"};
     for (int i = 1; i <= 4; ++i) {
-        auto* caption = new QLabel(QString::fromLatin1(names[i]), summary);
+        auto* caption = new QLabel(i <= 2 ? tr(names[i]) : QString::fromLatin1(names[i]), summary);
         mylabel[i] = value(summary);
         sg->addWidget(caption, i - 1, 0);
         sg->addWidget(mylabel[i], i - 1, 1);
@@ -84,19 +85,19 @@ void Ttallylist::build() {
     og->setVerticalSpacing(3);
     og->setContentsMargins(8, 4, 8, 6);
     opponent->setMinimumHeight(136);
-    label_hisnametop = new QLabel(QStringLiteral("Tally"), opponent);
+    label_hisnametop = new QLabel(tr("Tally"), opponent);
     label_hisnametop->setTextFormat(Qt::PlainText); // an opponent's name, as sent
     QFont big = f;
     big.setPixelSize(19);
     label_hisnametop->setFont(big);
     og->addWidget(label_hisnametop, 0, 0, 1, 3);
-    og->addWidget(new QLabel(QStringLiteral("Total"), opponent), 1, 1, Qt::AlignRight);
-    og->addWidget(new QLabel(QStringLiteral("Session"), opponent), 1, 2, Qt::AlignRight);
-    label_hisname = new QLabel(QStringLiteral("XX Wins:"), opponent);
+    og->addWidget(new QLabel(tr("Total"), opponent), 1, 1, Qt::AlignRight);
+    og->addWidget(new QLabel(tr("Session"), opponent), 1, 2, Qt::AlignRight);
+    label_hisname = new QLabel(tr("XX Wins:"), opponent);
     label_hisname->setTextFormat(Qt::PlainText); // an opponent's name, as sent
-    QLabel* rows[4] = {new QLabel(QStringLiteral("Number of Games"), opponent), label_hisname,
-                       new QLabel(QStringLiteral("Your Wins:"), opponent),
-                       new QLabel(QStringLiteral("Neither Won:"), opponent)};
+    QLabel* rows[4] = {new QLabel(tr("Number of Games"), opponent), label_hisname,
+                       new QLabel(tr("Your Wins:"), opponent),
+                       new QLabel(tr("Neither Won:"), opponent)};
     for (int r = 0; r < 4; ++r) {
         label[r + 1] = value(opponent);
         label[r + 5] = value(opponent);
@@ -109,17 +110,17 @@ void Ttallylist::build() {
     label[4]->hide();
     label[8]->hide();
 
-    auto* current = new QGroupBox(QStringLiteral("Players In Current Game"), this);
+    auto* current = new QGroupBox(tr("Players In Current Game"), this);
     current->setStyleSheet(panelStyle);
     checklist = new QListWidget(current);
     (new QVBoxLayout(current))->addWidget(checklist);
-    auto* being = new QGroupBox(QStringLiteral("Players Being Tallied"), this);
+    auto* being = new QGroupBox(tr("Players Being Tallied"), this);
     being->setStyleSheet(panelStyle);
     listbox_tally = new QListWidget(being);
     (new QVBoxLayout(being))->addWidget(listbox_tally);
 
-    FlatButton2 = new QPushButton(QStringLiteral("Reset Tally"), this);
-    FlatButton1 = new QPushButton(QStringLiteral("DONE"), this);
+    FlatButton2 = new QPushButton(tr("Reset Tally"), this);
+    FlatButton1 = new QPushButton(tr("DONE"), this);
     connect(FlatButton1, &QPushButton::clicked, this, &QWidget::hide);
     connect(FlatButton2, &QPushButton::clicked, this, &Ttallylist::FlatButton2Click);
     connect(checklist, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
@@ -204,7 +205,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
     if (updating_ || !item || item->checkState() != Qt::Unchecked) return;
     const int index = listbox_tally->row(item);
     const QString question =
-        QStringLiteral("This will delete %1's Tally, Are you want to delete it?").arg(item->text());
+        tr("This will delete %1's Tally, Are you want to delete it?").arg(item->text());
     if (!confirm || !confirm(question)) {
         updating_ = true;
         item->setCheckState(Qt::Checked);
@@ -225,12 +226,12 @@ void Ttallylist::listbox_tallyClick() {
     for (int c = 1; c <= 8; ++c)
         label[c]->setText(tally.grid.cell(c, row));
     const QString name = tally.grid.cell(0, row);
-    label_hisname->setText(name + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    label_hisname->setText(tr("%1 Wins:").arg(name));
+    label_hisnametop->setText(tr("%1's Tally").arg(name));
 }
 
 void Ttallylist::FlatButton2Click() {
-    if (!confirm || !confirm(QStringLiteral("Are you sure you want to reset the Tally?"))) return;
+    if (!confirm || !confirm(tr("Are you sure you want to reset the Tally?"))) return;
     tally.grid.reset();
     showSummary();
     updating_ = true;

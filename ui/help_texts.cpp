@@ -5,7 +5,8 @@
 namespace helptext {
 
 QString overview() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "helptext",
         "Overview\n\n"
         "Archaeologists opening ancient royal tombs found boards of twenty squares inlaid with "
         "shell, lapis and red stone, together with two sets of seven chips and small "
@@ -19,7 +20,8 @@ QString overview() {
 }
 
 QString connecting() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "helptext",
         "Connecting\n\n"
         "Solo game\n"
         "Start Kelvoa without the lobby and a solo game against Klot opens. Press \"Start Game\" "
@@ -49,7 +51,8 @@ QString connecting() {
 }
 
 QString gamePlay() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "helptext",
         "Game Play\n\n"
         "Each player has seven chips. The goal is to move all of them from the start pile, "
         "along the route and off the board home. The first player with all seven chips home "
@@ -90,7 +93,8 @@ QString gamePlay() {
 }
 
 QString computer() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "helptext",
         "The Computer\n\n"
         "The computer plays every seat that has no player, and the seat of a player who chose "
         "Options, Just Watch. The player who hosts the game (in a solo game, you) chooses how "
@@ -124,26 +128,27 @@ QString computer() {
 }
 
 QString history() {
-    return QStringLiteral(
-        "History\n\n"
-        "Version 1.0.3 (December 2026)\n"
-        "- Invite a friend over the internet with a link; the router opens itself.\n"
-        "- A dropped line costs no game: Kelvoa reconnects and the seat is kept.\n"
-        "- Every game is kept and can be reviewed move by move.\n"
-        "- Watchers who join a running game see the board as it stands.\n"
-        "- A player may step aside and just watch while Klot plays his seat.\n"
-        "- The settings are kept even where the program's folder cannot be written.\n\n"
-        "Version 1.0.2\n"
-        "- The tally of games against chosen opponents.\n"
-        "- Chatter sounds and phrase buttons.\n\n"
-        "Version 1.0.1\n"
-        "- Klot, the computer player, with three speeds.\n\n"
-        "Version 1.0.0\n"
-        "- First release: two players, up to seven spys, chat.");
+    return QCoreApplication::translate(
+        "helptext", "History\n\n"
+                    "Version 1.0.3 (December 2026)\n"
+                    "- Invite a friend over the internet with a link; the router opens itself.\n"
+                    "- A dropped line costs no game: Kelvoa reconnects and the seat is kept.\n"
+                    "- Every game is kept and can be reviewed move by move.\n"
+                    "- Watchers who join a running game see the board as it stands.\n"
+                    "- A player may step aside and just watch while Klot plays his seat.\n"
+                    "- The settings are kept even where the program's folder cannot be written.\n\n"
+                    "Version 1.0.2\n"
+                    "- The tally of games against chosen opponents.\n"
+                    "- Chatter sounds and phrase buttons.\n\n"
+                    "Version 1.0.1\n"
+                    "- Klot, the computer player, with three speeds.\n\n"
+                    "Version 1.0.0\n"
+                    "- First release: two players, up to seven spys, chat.");
 }
 
 QString lobby() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "helptext",
         "The Lobby\n\n"
         "The Korvan Lobby is a separate program where players of Korvan games meet, chat and "
         "start games together. It starts Kelvoa for you with the right settings, whether you "

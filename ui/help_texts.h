@@ -1,5 +1,5 @@
 #pragma once
-// The help window's topic texts.
+// The help window's topic texts, in the language in force.
 #include <QString>
 
 namespace helptext {

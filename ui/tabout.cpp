@@ -42,7 +42,7 @@ QPixmap kelvoaLogo() {
 }
 
 Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Dialog) {
-    setWindowTitle(QStringLiteral("Kelvoa - About"));
+    setWindowTitle(tr("Kelvoa - About"));
     setFixedSize(304, 174);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -62,18 +62,18 @@ Tabout::Tabout(QWidget* parent) : QWidget(parent, Qt::Dialog) {
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->setStyleSheet(QStringLiteral("color: rgb(132,185,164); text-decoration: underline;"));
     Label7->installEventFilter(this);
-    auto* credits = new QLabel(
-        QStringLiteral("Programmed by the Kelvoa team, 2026.\nAll rights reserved."), this);
+    auto* credits =
+        new QLabel(tr("Programmed by the Kelvoa team, 2026.\nAll rights reserved."), this);
     credits->setAlignment(Qt::AlignCenter);
 
     auto* versionRow = new QHBoxLayout;
     versionRow->setSpacing(0);
-    versionRow->addWidget(new QLabel(QStringLiteral("Version "), this));
+    versionRow->addWidget(new QLabel(tr("Version "), this));
     version = new QLabel(QStringLiteral("1.0.3"), this);
     versionRow->addWidget(version);
     versionRow->addWidget(new QLabel(QStringLiteral(".6"), this));
     versionRow->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1 = new QPushButton(tr("OK"), this);
     connect(Button1, &QPushButton::clicked, this, &QWidget::hide);
     versionRow->addWidget(Button1);
 

@@ -52,40 +52,40 @@ QPixmap promotion() {
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(222, 184, 102));
-    p.drawText(QRect(0, 84, 300, 56), Qt::AlignCenter, QStringLiteral("The Korvan Lobby"));
+    p.drawText(QRect(0, 84, 300, 56), Qt::AlignCenter, Tdownload::tr("The Korvan Lobby"));
     return pm;
 }
 
 // What went wrong, as a player would say it.
 QString whyFailed(QNetworkReply::NetworkError error, int status) {
-    const QString head = QStringLiteral("The Korvan Lobby could not be downloaded: ");
+    const QString head = Tdownload::tr("The Korvan Lobby could not be downloaded: ");
     if (status == 404 || status == 410 || error == QNetworkReply::ContentNotFoundError ||
         error == QNetworkReply::ContentGoneError)
-        return head + QStringLiteral("its web server does not have it.");
+        return head + Tdownload::tr("its web server does not have it.");
     if (status == 401 || status == 403 || error == QNetworkReply::ContentAccessDenied ||
         error == QNetworkReply::AuthenticationRequiredError)
-        return head + QStringLiteral("its web server refused to give it.");
+        return head + Tdownload::tr("its web server refused to give it.");
     if (status >= 400)
-        return head + QStringLiteral("its web server answered with error %1.").arg(status);
+        return head + Tdownload::tr("its web server answered with error %1.").arg(status);
     switch (error) {
     case QNetworkReply::HostNotFoundError:
-        return head + QStringLiteral("its web server could not be found. Is this computer "
-                                     "connected to the internet?");
+        return head + Tdownload::tr("its web server could not be found. Is this computer "
+                                    "connected to the internet?");
     case QNetworkReply::ConnectionRefusedError:
-        return head + QStringLiteral("its web server refused the connection.");
+        return head + Tdownload::tr("its web server refused the connection.");
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError: // the transfer time-out, not "Stop"
-        return head + QStringLiteral("its web server did not answer.");
+        return head + Tdownload::tr("its web server did not answer.");
     case QNetworkReply::RemoteHostClosedError:
-        return head + QStringLiteral("its web server broke the connection off.");
+        return head + Tdownload::tr("its web server broke the connection off.");
     default:
-        return head + QStringLiteral("the connection to its web server failed.");
+        return head + Tdownload::tr("the connection to its web server failed.");
     }
 }
 
 // Playing with others has not needed the lobby since the File menu learnt it.
 QString withoutLobby() {
-    return QStringLiteral(
+    return Tdownload::tr(
         "You can play with others without the lobby: in the game's File menu, choose "
         "\"Host a Game…\" to host a game, or \"Join a Game…\" to join one.");
 }
@@ -96,7 +96,7 @@ Tdownload::Tdownload(QWidget* parent)
       folder(QCoreApplication::applicationDirPath()) {
     if (const QString mirror = qEnvironmentVariable(AddressVariable); !mirror.isEmpty())
         address = mirror;
-    setWindowTitle(QStringLiteral("Download The Korvan Lobby"));
+    setWindowTitle(tr("Download The Korvan Lobby"));
     resize(724, 500);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -116,11 +116,10 @@ Tdownload::Tdownload(QWidget* parent)
     picture->setPixmap(promotion());
     picture->setAlignment(Qt::AlignCenter);
     dlLayout->addWidget(picture);
-    dlLayout->addWidget(
-        text(dl, QStringLiteral("Download The Korvan Lobby Now to play this  and other "
-                                "exciting games online with other players! ")));
-    getbutton = new QPushButton(QStringLiteral("Download And Install The Korvan Lobby Now"), dl);
-    abortbutton = new QPushButton(QStringLiteral("Stop Download"), dl);
+    dlLayout->addWidget(text(dl, tr("Download The Korvan Lobby Now to play this  and other "
+                                    "exciting games online with other players! ")));
+    getbutton = new QPushButton(tr("Download And Install The Korvan Lobby Now"), dl);
+    abortbutton = new QPushButton(tr("Stop Download"), dl);
     abortbutton->setEnabled(false);
     infolabel = text(dl, QString());
     infolabel3 = text(dl, QString());
@@ -140,24 +139,21 @@ Tdownload::Tdownload(QWidget* parent)
 
     QWidget* solo = whitePanel(this);
     auto* soloLayout = new QVBoxLayout(solo);
-    soloLayout->addWidget(
-        text(solo, QStringLiteral("To proceed to the game without the ability to play "
-                                  "against others click the button below.")));
-    Button1 = new QPushButton(QStringLiteral("Play Solo Game"), solo);
+    soloLayout->addWidget(text(solo, tr("To proceed to the game without the ability to play "
+                                        "against others click the button below.")));
+    Button1 = new QPushButton(tr("Play Solo Game"), solo);
     Button1->setDefault(true);
     soloLayout->addWidget(Button1);
-    soloLayout->addWidget(
-        text(solo, QStringLiteral("Note: Even if you are playing offline, you will need "
-                                  "to configure your FIREWALL to allow the game to "
-                                  "access the internet components.")));
+    soloLayout->addWidget(text(solo, tr("Note: Even if you are playing offline, you will need "
+                                        "to configure your FIREWALL to allow the game to "
+                                        "access the internet components.")));
 
     QWidget* lobby = whitePanel(this);
     auto* lobbyLayout = new QVBoxLayout(lobby);
-    lobbyLayout->addWidget(
-        text(lobby, QStringLiteral("If you already have The Korvan Lobby and you wish to "
-                                   "play with others then click the button below to "
-                                   "close this game and open The Korvan Lobby.")));
-    Button2 = new QPushButton(QStringLiteral("Play with Others"), lobby);
+    lobbyLayout->addWidget(text(lobby, tr("If you already have The Korvan Lobby and you wish to "
+                                          "play with others then click the button below to "
+                                          "close this game and open The Korvan Lobby.")));
+    Button2 = new QPushButton(tr("Play with Others"), lobby);
     lobbyLayout->addWidget(Button2);
     // Most players have no lobby: say where playing with others is without it.
     QLabel* noLobby = text(lobby, tr("No lobby program? You do not need it: \"Play with "
@@ -169,11 +165,10 @@ Tdownload::Tdownload(QWidget* parent)
 
     // On the walnut under the panels: whether this window opens at a solo
     // start, and where to find it when it does not.
-    check_showatstart = new QCheckBox(QStringLiteral("Show this window at start"), this);
+    check_showatstart = new QCheckBox(tr("Show this window at start"), this);
     check_showatstart->setChecked(true);
     auto* later = new QLabel(
-        QStringLiteral("It is always at hand in the game's Help menu: \"The Korvan Lobby…\"."),
-        this);
+        tr("It is always at hand in the game's Help menu: \"The Korvan Lobby…\"."), this);
     for (QWidget* w : {static_cast<QWidget*>(check_showatstart), static_cast<QWidget*>(later)}) {
         QPalette lp = w->palette();
         lp.setColor(QPalette::WindowText, QColor(234, 222, 196));
@@ -222,15 +217,14 @@ void Tdownload::getbuttonClick() {
     infolabel2->setText(name);
     file_.setFileName(QDir(folder).filePath(name));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        infolabel->setText(QStringLiteral("Download Aborted"));
+        infolabel->setText(tr("Download Aborted"));
         setState(2);
-        failed(QStringLiteral("The installer could not be saved in %1.")
-                   .arg(QDir::toNativeSeparators(folder)));
+        failed(tr("The installer could not be saved in %1.").arg(QDir::toNativeSeparators(folder)));
         return;
     }
     getbutton->setEnabled(false);
     abortbutton->setEnabled(true);
-    infolabel->setText(QStringLiteral("Loading"));
+    infolabel->setText(tr("Loading"));
     received_ = 0;
     begun_ = false;
 
@@ -254,12 +248,12 @@ void Tdownload::getbuttonClick() {
         }
         if (!begun_) {
             begun_ = true;
-            infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text());
+            infolabel3->setText(tr("Downloading: ") + infolabel2->text());
         }
         const QByteArray chunk = reply_->readAll();
         file_.write(chunk);
         received_ += chunk.size();
-        infolabel->setText(QStringLiteral("%1 bytes").arg(received_));
+        infolabel->setText(tr("%1 bytes").arg(received_));
     });
     connect(reply_, &QNetworkReply::finished, this, &Tdownload::finished);
 }
@@ -269,13 +263,13 @@ void Tdownload::finished() {
     reply_ = nullptr;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status >= 400) {
-        infolabel->setText(QStringLiteral("Download Aborted"));
+        infolabel->setText(tr("Download Aborted"));
         setState(2);
         if (!stopped_) failed(whyFailed(reply->error(), status));
     } else {
         file_.write(reply->readAll());
         file_.flush();
-        infolabel->setText(QStringLiteral("Received %1 bytes").arg(file_.size()));
+        infolabel->setText(tr("Received %1 bytes").arg(file_.size()));
     }
     reply->deleteLater();
     getbutton->setEnabled(true);
@@ -284,11 +278,11 @@ void Tdownload::finished() {
     file_.close();
     emit downloadEnded();
     if (state() == 2) return;
-    infolabel3->setText(QStringLiteral("Installing"));
+    infolabel3->setText(tr("Installing"));
     QFile::setPermissions(installer, QFile::permissions(installer) | QFileDevice::ExeOwner);
     if (!shellOpen || !shellOpen(installer, {QStringLiteral("/SP-"), QStringLiteral("/silent"),
                                              QStringLiteral("/noicons")})) {
-        messagebox(QStringLiteral("An Error has Occurred."));
+        messagebox(tr("An Error has Occurred."));
         return;
     }
     // The installer runs with the game closed.
@@ -305,10 +299,10 @@ void Tdownload::abortbuttonClick() {
     if (reply_) reply_->abort();
     // abort() finishes the reply at once; these texts are what remains shown
     // next to the failure's "Download Aborted".
-    if (infolabel->text() != QLatin1String("Download Aborted"))
-        infolabel->setText(QStringLiteral("Download has been aborted."));
+    if (infolabel->text() != tr("Download Aborted"))
+        infolabel->setText(tr("Download has been aborted."));
     setState(2);
-    infolabel3->setText(QStringLiteral("Download Aborted"));
+    infolabel3->setText(tr("Download Aborted"));
 }
 
 void Tdownload::Button2Click() {
@@ -321,7 +315,6 @@ void Tdownload::Button2Click() {
         joinGame();
         return;
     }
-    messagebox(
-        QStringLiteral("Please close the game and open the Korvan Lobby using the icon on your "
-                       "desktop or using the your Window's start-up menu."));
+    messagebox(tr("Please close the game and open the Korvan Lobby using the icon on your "
+                  "desktop or using the your Window's start-up menu."));
 }

@@ -30,7 +30,7 @@ TSelButton* sideButton(QWidget* parent, const QString& caption, int tag) {
 } // namespace
 
 Thelp::Thelp(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Kelvoa - Help File"));
+    setWindowTitle(tr("Kelvoa - Help File"));
     resize(532, 449);
 
     auto* side = new QWidget(this);
@@ -42,30 +42,30 @@ Thelp::Thelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->setContentsMargins(10, 10, 10, 10);
     sideLayout->setSpacing(6);
-    const std::pair<int, const char*> topics[] = {{1, "Overview"},      {2, "Connecting"},
-                                                  {3, "Game Play"},     {4, "The Computer"},
-                                                  {5, "Documentation"}, {11, "The Lobby"}};
+    const std::pair<int, const char*> topics[] = {
+        {1, QT_TR_NOOP("Overview")},      {2, QT_TR_NOOP("Connecting")},
+        {3, QT_TR_NOOP("Game Play")},     {4, QT_TR_NOOP("The Computer")},
+        {5, QT_TR_NOOP("Documentation")}, {11, QT_TR_NOOP("The Lobby")}};
     for (const auto& [tag, caption] : topics) {
-        TSelButton* b = sideButton(side, QString::fromLatin1(caption), tag);
+        TSelButton* b = sideButton(side, tr(caption), tag);
         b->OnClick = [this](TSelButton* s) { SelButton1Click(s); };
         SelButton[tag] = b;
         sideLayout->addWidget(b);
     }
     sideLayout->addStretch(1);
-    auto* credits =
-        new QLabel(QStringLiteral("Kelvoa\nby the Kelvoa team\n2026\nAll rights reserved."), side);
+    auto* credits = new QLabel(tr("Kelvoa\nby the Kelvoa team\n2026\nAll rights reserved."), side);
     credits->setStyleSheet(QStringLiteral("color: rgb(160,150,131); font-size: 10px;"));
     sideLayout->addWidget(credits);
-    button_about = sideButton(side, QStringLiteral("About"), 10);
+    button_about = sideButton(side, tr("About"), 10);
     button_about->OnClick = [this](TSelButton*) {
         if (showAbout) showAbout();
     };
-    button_done = sideButton(side, QStringLiteral("Done"), 10);
+    button_done = sideButton(side, tr("Done"), 10);
     button_done->OnClick = [this](TSelButton*) { hide(); };
     sideLayout->addWidget(button_about);
     sideLayout->addWidget(button_done);
 
-    label_caption = new QLabel(QStringLiteral("Overview"), this);
+    label_caption = new QLabel(tr("Overview"), this);
     label_caption->setAlignment(Qt::AlignCenter);
     QFont cf = label_caption->font();
     cf.setPixelSize(16);

@@ -5,14 +5,14 @@
 
 Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("spylist"));
-    setWindowTitle(QStringLiteral("Kelvoa - Spys"));
+    setWindowTitle(tr("Kelvoa - Spys"));
     setFixedSize(175, 183);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(52, 35, 23));
     setPalette(pal);
 
-    heading = new QLabel(QStringLiteral("Spy List"), this);
+    heading = new QLabel(tr("Spy List"), this);
     QFont hf = heading->font();
     hf.setPixelSize(19);
     hf.setBold(true);
@@ -28,7 +28,7 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
     listbox_spys->viewport()->installEventFilter(this);
 
     popup_kick = new QMenu(this);
-    popup_kickhim = popup_kick->addAction(QStringLiteral("Remove From Game"));
+    popup_kickhim = popup_kick->addAction(tr("Remove From Game"));
     popup_kickhim->setEnabled(false); // until this copy hosts
     connect(popup_kickhim, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
     connect(listbox_spys, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -36,7 +36,7 @@ Tspylist::Tspylist(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStays
         popup_kick->popup(listbox_spys->viewport()->mapToGlobal(p));
     });
 
-    button_ok = new QPushButton(QStringLiteral("Ok"), this);
+    button_ok = new QPushButton(tr("Ok"), this);
     connect(button_ok, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);

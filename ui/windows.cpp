@@ -10,7 +10,7 @@
 Tphrases::Tphrases(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("phrases"));
-    setWindowTitle(QStringLiteral("Kelvoa - Phrase Buttons "));
+    setWindowTitle(tr("Kelvoa - Phrase Buttons "));
     setFixedSize(368, 261);
     // The main window's walnut, so the editor looks like part of the table.
     setAutoFillBackground(true);
@@ -27,7 +27,7 @@ Tphrases::Tphrases(QWidget* parent)
     grid->setContentsMargins(14, 12, 14, 10);
     grid->setVerticalSpacing(3);
     for (int i = 0; i < Count; ++i) {
-        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(i + 1), this);
+        auto* label = new QLabel(tr("Phrase Button %1:").arg(i + 1), this);
         phrase[i] = new QLineEdit(this);
         phrase[i]->setObjectName(QStringLiteral("phrase%1").arg(i + 1));
         phrase[i]->setMaxLength(MaxLength);
@@ -37,11 +37,11 @@ Tphrases::Tphrases(QWidget* parent)
         grid->addWidget(label, i, 0);
         grid->addWidget(phrase[i], i, 1);
     }
-    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
     QFont nf = note->font();
     nf.setItalic(true);
     note->setFont(nf);
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = new QPushButton(tr("Done"), this);
     button_done->setFlat(true);
     button_done->setCursor(Qt::PointingHandCursor);
     button_done->setStyleSheet(QStringLiteral(

@@ -33,6 +33,9 @@ int main(int argc, char** argv) {
     save(art::watchEyes(), QStringLiteral("eyes.png"));
     save(art::pictureButton(QStringLiteral("Roll Dice"), 105), QStringLiteral("button_roll.png"));
     save(art::pictureButton(QStringLiteral("Start Game"), 117), QStringLiteral("button_start.png"));
+    // The same plaques bare, for the words of another language drawn at run time.
+    save(art::pictureButton(QString(), 105), QStringLiteral("button_roll_plain.png"));
+    save(art::pictureButton(QString(), 117), QStringLiteral("button_start_plain.png"));
     save(art::routeButton(1), QStringLiteral("route1.png"));
     save(art::routeButton(2), QStringLiteral("route2.png"));
     save(art::logo(), QStringLiteral("logo.png"));

@@ -85,6 +85,7 @@ void TestTchatWindow::menuItems() {
                                     "Clear Main Chat",
                                     "Reset Screen Location",
                                     "Just Watch",
+                                    "Language",
                                     "View Tally",
                                     "Spy List",
                                     "Phrase List",
@@ -243,11 +244,14 @@ void TestTchatWindow::startsAfterTheFirstFrame() {
     // What was built after the first frame shows as if built with the
     // window; what is meant to wait stays hidden.
     for (QWidget* w : {static_cast<QWidget*>(chat.view->board), static_cast<QWidget*>(chat.mychat),
-                       static_cast<QWidget*>(chat.mainchat), static_cast<QWidget*>(chat.view->label_playername1)})
+                       static_cast<QWidget*>(chat.mainchat),
+                       static_cast<QWidget*>(chat.view->label_playername1)})
         QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
-    for (QWidget* w : {static_cast<QWidget*>(chat.reconnectbar), static_cast<QWidget*>(chat.view->panel_winner)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(chat.reconnectbar), static_cast<QWidget*>(chat.view->panel_winner)})
         QVERIFY2(w->isHidden(), qPrintable(w->objectName()));
-    QVERIFY(chat.transcriptLines().join('\n').contains(QStringLiteral("Loading Multi-player Game")));
+    QVERIFY(
+        chat.transcriptLines().join('\n').contains(QStringLiteral("Loading Multi-player Game")));
     chat.hide();
     chat.show();
     QTest::qWait(50);
