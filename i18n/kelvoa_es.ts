@@ -147,6 +147,14 @@ No hay ningún router en medio; el cortafuegos debe dejar entrar el puerto TCP 7
         <source>Host Again</source>
         <translation>Crear de nuevo</translation>
     </message>
+    <message>
+        <source>List this game in the public lobby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everybody in the lobby&apos;s room sees the game and can join it</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>JoinGameDialog</name>
@@ -260,6 +268,14 @@ No hay ningún router en medio; el cortafuegos debe dejar entrar el puerto TCP 7
     <message>
         <source>(a private game)</source>
         <translation>(una partida privada)</translation>
+    </message>
+    <message>
+        <source>Public Lobby…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meet players you do not know yet, and join their games</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -867,6 +883,14 @@ Play it anyway, think again, or see the best move?</source>
         <source>Best: from %1 to %2</source>
         <translation>Lo mejor: de %1 a %2</translation>
     </message>
+    <message>
+        <source>Public Lobby…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a lobby first: File &gt; Public Lobby…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Tdicestats</name>
@@ -1030,10 +1054,6 @@ Play it anyway, think again, or see the best move?</source>
         <translation>Jugar con otros</translation>
     </message>
     <message>
-        <source>No lobby? You do not need it: &quot;Play with Others&quot; then opens &quot;Join a Game…&quot;, and File &gt; &quot;Host a Game…&quot; in the game&apos;s window hosts a game for others to join.</source>
-        <translation>¿No tienes el salón? No lo necesitas: «Jugar con otros» abre entonces «Unirse a una partida…», y Archivo &gt; «Crear una partida…» en la ventana del juego crea una partida a la que otros pueden unirse.</translation>
-    </message>
-    <message>
         <source>Show this window at start</source>
         <translation>Mostrar esta ventana al empezar</translation>
     </message>
@@ -1080,6 +1100,10 @@ Play it anyway, think again, or see the best move?</source>
     <message>
         <source>Please close the game and open the Korvan Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Cierra el juego y abre el salón Korvan con el icono del escritorio o desde el menú de inicio.</translation>
+    </message>
+    <message>
+        <source>No lobby program? You do not need it: &quot;Play with Others&quot; then opens the public lobby, where you meet other players, and File &gt; &quot;Host a Game…&quot; in the game&apos;s window hosts a game for others to join.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2210,6 +2234,12 @@ Puedes conseguir el salón en Korvan: elige Ayuda, «El salón Korvan…» y lue
 
 No necesitas el salón para jugar con otros: Archivo, «Crear una partida…» crea una partida y Archivo, «Unirse a una partida…» te une a una (consulta Conexión).</translation>
     </message>
+    <message>
+        <source>
+
+The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet players you do not know yet: a group chat room on an XMPP server that a community runs. Give its room and your account (or a domain that lets you in without one); the window shows who is there, the room&apos;s chat and the open games. Join tries a game&apos;s addresses directly; &quot;Host a Game…&quot; lists your game there for everybody. To open Kelvoa on a lobby link, start it as: kelvoa xmpp:ROOM?join</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>invite</name>
@@ -2256,6 +2286,342 @@ No necesitas el salón para jugar con otros: Archivo, «Crear una partida…» c
     <message>
         <source>Join my Kelvoa game: </source>
         <translation>Únete a mi partida de Kelvoa: </translation>
+    </message>
+</context>
+<context>
+    <name>lobby::LobbyRoom</name>
+    <message>
+        <source>The name %1 and its numbered variants are taken in this room.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no room %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room %1 does not exist and cannot be made here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room %1 does not let you in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room %1 is for its members only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room %1 is full or closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room %1 refused you (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lobby::LobbySession</name>
+    <message>
+        <source>Give the lobby&apos;s room, as room@service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A room is written room@service, e.g. lobby@conference.example.org.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give your account (name@domain), or a domain to sign in without one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no domain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An account is written name@domain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your account %1 was made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name %1 is taken here: you are %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are in %1 as %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lobby&apos;s server %1 is not written host or host:port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making the account %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signing in to %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entering %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the account %2 or its password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused to make the account%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account %1 exists already: sign in with its password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified%2: it is refused unless you accept it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lobby&apos;s server %3 went away%1; trying again in %2 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lobby&apos;s server %3 does not answer%1; trying again in %2 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lobby::Tlobby</name>
+    <message>
+        <source>Kelvoa — Public Lobby</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A lobby is a group chat room on any XMPP server, which a community can run (the README says how). Give its room and your account, or a domain that lets you in without one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lobby@conference.example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name@example.org, or anon.example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>optional: host or host:port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Room:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept This Certificate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation type="unfinished">Jugadores</translation>
+    </message>
+    <message>
+        <source>Spys</source>
+        <translation type="unfinished">Espectadores</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished">Partida</translation>
+    </message>
+    <message>
+        <source>Private</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation type="unfinished">en curso</translation>
+    </message>
+    <message>
+        <source>🔒 invite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say something to the room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a Game…</source>
+        <translation type="unfinished">Crear una partida…</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation type="unfinished">Unirse</translation>
+    </message>
+    <message>
+        <source>Invite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the person you chose an invite to the game you host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open games:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the room:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — hosting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (you)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation type="unfinished">esperando</translation>
+    </message>
+    <message>
+        <source>directly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the password of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring answers: give the password of %1 (it is not kept).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An account to make is written name@domain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server is written host or host:port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate %1 accepted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s game is private: ask %1 for an invite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s game gives no address to reach it by.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to %1&apos;s game directly…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No way into %1&apos;s game answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s game is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joining %1&apos;s game at %2…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose whom to invite in the list of people.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host a game first: the invite carries your game&apos;s link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invited %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 invites you to a game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joining %1&apos;s game…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lobby::XmppConnection</name>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server&apos;s address is unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
