@@ -149,11 +149,11 @@ Kein Router steht dazwischen; eine Firewall muss TCP-Port 7772 hereinlassen.</tr
     </message>
     <message>
         <source>List this game in the public lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spiel in der öffentlichen Lobby anzeigen</translation>
     </message>
     <message>
         <source>Everybody in the lobby&apos;s room sees the game and can join it</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle im Raum der Lobby sehen das Spiel und können ihm beitreten</translation>
     </message>
 </context>
 <context>
@@ -271,11 +271,11 @@ Kein Router steht dazwischen; eine Firewall muss TCP-Port 7772 hereinlassen.</tr
     </message>
     <message>
         <source>Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche Lobby …</translation>
     </message>
     <message>
         <source>Meet players you do not know yet, and join their games</source>
-        <translation type="unfinished"></translation>
+        <translation>Triff Spieler, die du noch nicht kennst, und tritt ihren Spielen bei</translation>
     </message>
 </context>
 <context>
@@ -885,11 +885,11 @@ Trotzdem ziehen, noch einmal überlegen oder den besten Zug ansehen?</translatio
     </message>
     <message>
         <source>Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffentliche Lobby …</translation>
     </message>
     <message>
         <source>Set a lobby first: File &gt; Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Richte zuerst eine Lobby ein: Datei &gt; Öffentliche Lobby …</translation>
     </message>
 </context>
 <context>
@@ -1103,7 +1103,7 @@ Trotzdem ziehen, noch einmal überlegen oder den besten Zug ansehen?</translatio
     </message>
     <message>
         <source>No lobby program? You do not need it: &quot;Play with Others&quot; then opens the public lobby, where you meet other players, and File &gt; &quot;Host a Game…&quot; in the game&apos;s window hosts a game for others to join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Lobby-Programm? Du brauchst es nicht: „Mit anderen spielen“ öffnet dann die öffentliche Lobby, wo du andere Spieler triffst, und Datei &gt; „Spiel eröffnen …“ im Fenster des Spiels eröffnet ein Spiel, dem andere beitreten können.</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,9 @@ Um mit anderen zu spielen, brauchst du die Lobby nicht: Datei, „Spiel eröffne
         <source>
 
 The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet players you do not know yet: a group chat room on an XMPP server that a community runs. Give its room and your account (or a domain that lets you in without one); the window shows who is there, the room&apos;s chat and the open games. Join tries a game&apos;s addresses directly; &quot;Host a Game…&quot; lists your game there for everybody. To open Kelvoa on a lobby link, start it as: kelvoa xmpp:ROOM?join</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+In der öffentlichen Lobby (Datei, „Öffentliche Lobby …“) triffst du Spieler, die du noch nicht kennst: Sie ist ein Gruppenchatraum auf einem XMPP-Server, den eine Community betreibt. Gib ihren Raum und dein Konto an (oder eine Domain, die dich ohne Konto hereinlässt); das Fenster zeigt, wer da ist, den Chat des Raums und die offenen Spiele. „Beitreten“ versucht die Adressen eines Spiels direkt; „Spiel eröffnen …“ zeigt dein Spiel dort allen an. Um Kelvoa über einen Lobby-Link zu öffnen, starte es so: kelvoa xmpp:ROOM?join</translation>
     </message>
 </context>
 <context>
@@ -2292,336 +2294,336 @@ The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet player
     <name>lobby::LobbyRoom</name>
     <message>
         <source>The name %1 and its numbered variants are taken in this room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name %1 und seine nummerierten Varianten sind in diesem Raum schon vergeben.</translation>
     </message>
     <message>
         <source>There is no room %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Raum %1.</translation>
     </message>
     <message>
         <source>The room %1 does not exist and cannot be made here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Raum %1 gibt es nicht, und er kann hier nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The room %1 does not let you in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Raum %1 lässt dich nicht herein.</translation>
     </message>
     <message>
         <source>The room %1 is for its members only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Raum %1 ist nur für seine Mitglieder.</translation>
     </message>
     <message>
         <source>The room %1 is full or closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Raum %1 ist voll oder geschlossen.</translation>
     </message>
     <message>
         <source>The room %1 refused you (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Raum %1 hat dich abgewiesen (%2).</translation>
     </message>
     <message>
         <source>no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Grund angegeben</translation>
     </message>
 </context>
 <context>
     <name>lobby::LobbySession</name>
     <message>
         <source>Give the lobby&apos;s room, as room@service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib den Raum der Lobby an, als raum@dienst.</translation>
     </message>
     <message>
         <source>A room is written room@service, e.g. lobby@conference.example.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Raum wird raum@dienst geschrieben, z. B. lobby@conference.example.org.</translation>
     </message>
     <message>
         <source>Give your account (name@domain), or a domain to sign in without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib dein Konto (name@domain) an oder eine Domain, um dich ohne Konto anzumelden.</translation>
     </message>
     <message>
         <source>%1 is no domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Domain.</translation>
     </message>
     <message>
         <source>An account is written name@domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Konto wird name@domain geschrieben.</translation>
     </message>
     <message>
         <source>Your account %1 was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Konto %1 wurde angelegt.</translation>
     </message>
     <message>
         <source>The name %1 is taken here: you are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name %1 ist hier schon vergeben: Du bist %2.</translation>
     </message>
     <message>
         <source>You are in %1 as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist in %1 als %2.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %1 is not written host or host:port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server der Lobby, %1, ist nicht als Host oder Host:Port geschrieben.</translation>
     </message>
     <message>
         <source>Making the account %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto %1 wird angelegt …</translation>
     </message>
     <message>
         <source>Signing in to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung bei %1 …</translation>
     </message>
     <message>
         <source>Entering %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird betreten …</translation>
     </message>
     <message>
         <source>%1 refused the account %2 or its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat das Konto %2 oder sein Passwort abgelehnt.</translation>
     </message>
     <message>
         <source>%1 refused to make the account%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat es abgelehnt, das Konto anzulegen%2.</translation>
     </message>
     <message>
         <source>The account %1 exists already: sign in with its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto %1 gibt es schon: Melde dich mit seinem Passwort an.</translation>
     </message>
     <message>
         <source>The certificate of %1 could not be verified%2: it is refused unless you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat von %1 konnte nicht geprüft werden%2: Es wird abgelehnt, solange du es nicht annimmst.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %3 went away%1; trying again in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Server der Lobby, %3, ist abgebrochen%1; neuer Versuch in %2 s.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %3 does not answer%1; trying again in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server der Lobby, %3, antwortet nicht%1; neuer Versuch in %2 s.</translation>
     </message>
 </context>
 <context>
     <name>lobby::Tlobby</name>
     <message>
         <source>Kelvoa — Public Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvoa – Öffentliche Lobby</translation>
     </message>
     <message>
         <source>A lobby is a group chat room on any XMPP server, which a community can run (the README says how). Give its room and your account, or a domain that lets you in without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Lobby ist ein Gruppenchatraum auf einem beliebigen XMPP-Server, den eine Community betreiben kann (wie, steht in der README). Gib ihren Raum und dein Konto an oder eine Domain, die dich ohne Konto hereinlässt.</translation>
     </message>
     <message>
         <source>lobby@conference.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>lobby@conference.example.org</translation>
     </message>
     <message>
         <source>name@example.org, or anon.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>name@example.org oder anon.example.org</translation>
     </message>
     <message>
         <source>optional: host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>optional: Host oder Host:Port</translation>
     </message>
     <message>
         <source>Room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raum:</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort:</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto anlegen</translation>
     </message>
     <message>
         <source>Accept This Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Zertifikat annehmen</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Abmelden</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastgeber</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Spys</source>
-        <translation type="unfinished">Zuschauer</translation>
+        <translation>Zuschauer</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished">Spiel</translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privat</translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreichbar</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished">läuft</translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <source>🔒 invite</source>
-        <translation type="unfinished"></translation>
+        <translation>🔒 Einladung</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Adresse</translation>
     </message>
     <message>
         <source>Say something to the room</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreib etwas in den Raum</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Host a Game…</source>
-        <translation type="unfinished">Spiel eröffnen …</translation>
+        <translation>Spiel eröffnen …</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished">Beitreten</translation>
+        <translation>Beitreten</translation>
     </message>
     <message>
         <source>Invite</source>
-        <translation type="unfinished"></translation>
+        <translation>Einladen</translation>
     </message>
     <message>
         <source>Send the person you chose an invite to the game you host</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gewählten Person eine Einladung zu deinem eröffneten Spiel schicken</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablehnen</translation>
     </message>
     <message>
         <source>Open games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Spiele:</translation>
     </message>
     <message>
         <source>In the room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Raum:</translation>
     </message>
     <message>
         <source>Signed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgemeldet.</translation>
     </message>
     <message>
         <source> — playing</source>
-        <translation type="unfinished"></translation>
+        <translation> – spielt</translation>
     </message>
     <message>
         <source> — hosting</source>
-        <translation type="unfinished"></translation>
+        <translation> – ist Gastgeber</translation>
     </message>
     <message>
         <source> (you)</source>
-        <translation type="unfinished"></translation>
+        <translation> (du)</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished">wartet</translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <source>directly</source>
-        <translation type="unfinished"></translation>
+        <translation>direkt</translation>
     </message>
     <message>
         <source>Give the password of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib das Passwort für %1 ein.</translation>
     </message>
     <message>
         <source>No keyring answers: give the password of %1 (it is not kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Schlüsselbund antwortet: Gib das Passwort für %1 ein (es wird nicht gespeichert).</translation>
     </message>
     <message>
         <source>An account to make is written name@domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Konto wird name@domain geschrieben.</translation>
     </message>
     <message>
         <source>The server is written host or host:port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server wird Host oder Host:Port geschrieben.</translation>
     </message>
     <message>
         <source>Certificate %1 accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat %1 angenommen.</translation>
     </message>
     <message>
         <source>%1&apos;s game is private: ask %1 for an invite.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel von %1 ist privat: Bitte %1 um eine Einladung.</translation>
     </message>
     <message>
         <source>%1&apos;s game gives no address to reach it by.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel von %1 nennt keine Adresse, unter der es erreichbar ist.</translation>
     </message>
     <message>
         <source>Connecting to %1&apos;s game directly…</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkte Verbindung zum Spiel von %1 …</translation>
     </message>
     <message>
         <source>No way into %1&apos;s game answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel von %1 hat auf keinem Weg geantwortet.</translation>
     </message>
     <message>
         <source>%1&apos;s game is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel von %1 ist voll.</translation>
     </message>
     <message>
         <source>Joining %1&apos;s game at %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitritt zum Spiel von %1 unter %2 …</translation>
     </message>
     <message>
         <source>Choose whom to invite in the list of people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle in der Personenliste, wen du einladen möchtest.</translation>
     </message>
     <message>
         <source>Host a game first: the invite carries your game&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffne zuerst ein Spiel: Die Einladung enthält den Link zu deinem Spiel.</translation>
     </message>
     <message>
         <source>Invited %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingeladen.</translation>
     </message>
     <message>
         <source>%1 invites you to a game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lädt dich zu einem Spiel ein</translation>
     </message>
     <message>
         <source>Joining %1&apos;s game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Beitritt zum Spiel von %1 …</translation>
     </message>
 </context>
 <context>
     <name>lobby::XmppConnection</name>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
         <source>the server&apos;s address is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>die Adresse des Servers ist unbekannt</translation>
     </message>
 </context>
 <context>

@@ -149,11 +149,11 @@ No hay ningún router en medio; el cortafuegos debe dejar entrar el puerto TCP 7
     </message>
     <message>
         <source>List this game in the public lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar esta partida en el salón público</translation>
     </message>
     <message>
         <source>Everybody in the lobby&apos;s room sees the game and can join it</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los que están en la sala de chat del salón ven la partida y pueden unirse a ella</translation>
     </message>
 </context>
 <context>
@@ -271,11 +271,11 @@ No hay ningún router en medio; el cortafuegos debe dejar entrar el puerto TCP 7
     </message>
     <message>
         <source>Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salón público…</translation>
     </message>
     <message>
         <source>Meet players you do not know yet, and join their games</source>
-        <translation type="unfinished"></translation>
+        <translation>Conoce a jugadores nuevos y únete a sus partidas</translation>
     </message>
 </context>
 <context>
@@ -885,11 +885,11 @@ Play it anyway, think again, or see the best move?</source>
     </message>
     <message>
         <source>Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salón público…</translation>
     </message>
     <message>
         <source>Set a lobby first: File &gt; Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Configura primero un salón: Archivo &gt; Salón público…</translation>
     </message>
 </context>
 <context>
@@ -1103,7 +1103,7 @@ Play it anyway, think again, or see the best move?</source>
     </message>
     <message>
         <source>No lobby program? You do not need it: &quot;Play with Others&quot; then opens the public lobby, where you meet other players, and File &gt; &quot;Host a Game…&quot; in the game&apos;s window hosts a game for others to join.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿No tienes el programa del salón? No te hace falta: «Jugar con otros» abre entonces el salón público, donde conocerás a otros jugadores, y Archivo &gt; «Crear una partida…» en la ventana del juego crea una partida para que otros se unan.</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,9 @@ No necesitas el salón para jugar con otros: Archivo, «Crear una partida…» c
         <source>
 
 The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet players you do not know yet: a group chat room on an XMPP server that a community runs. Give its room and your account (or a domain that lets you in without one); the window shows who is there, the room&apos;s chat and the open games. Join tries a game&apos;s addresses directly; &quot;Host a Game…&quot; lists your game there for everybody. To open Kelvoa on a lobby link, start it as: kelvoa xmpp:ROOM?join</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+El salón público (Archivo, «Salón público…») es el lugar para conocer a jugadores nuevos: una sala de chat en grupo en un servidor XMPP que gestiona una comunidad. Indica su sala y tu cuenta (o un dominio que te deje entrar sin cuenta); la ventana muestra quién está, el chat de la sala y las partidas abiertas. «Unirse» prueba directamente las direcciones de una partida; «Crear una partida…» anuncia allí tu partida para todos. Para abrir Kelvoa con un enlace del salón, inícialo así: kelvoa xmpp:ROOM?join</translation>
     </message>
 </context>
 <context>
@@ -2292,336 +2294,336 @@ The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet player
     <name>lobby::LobbyRoom</name>
     <message>
         <source>The name %1 and its numbered variants are taken in this room.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre %1 y sus variantes numeradas ya están ocupados en esta sala.</translation>
     </message>
     <message>
         <source>There is no room %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la sala %1.</translation>
     </message>
     <message>
         <source>The room %1 does not exist and cannot be made here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sala %1 no existe y no se puede crear aquí.</translation>
     </message>
     <message>
         <source>The room %1 does not let you in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sala %1 no te deja entrar.</translation>
     </message>
     <message>
         <source>The room %1 is for its members only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sala %1 es solo para sus miembros.</translation>
     </message>
     <message>
         <source>The room %1 is full or closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sala %1 está llena o cerrada.</translation>
     </message>
     <message>
         <source>The room %1 refused you (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La sala %1 te ha rechazado (%2).</translation>
     </message>
     <message>
         <source>no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>sin motivo</translation>
     </message>
 </context>
 <context>
     <name>lobby::LobbySession</name>
     <message>
         <source>Give the lobby&apos;s room, as room@service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la sala del salón, como sala@servicio.</translation>
     </message>
     <message>
         <source>A room is written room@service, e.g. lobby@conference.example.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sala se escribe sala@servicio, p. ej. lobby@conference.example.org.</translation>
     </message>
     <message>
         <source>Give your account (name@domain), or a domain to sign in without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica tu cuenta (nombre@dominio) o un dominio para iniciar sesión sin cuenta.</translation>
     </message>
     <message>
         <source>%1 is no domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un dominio.</translation>
     </message>
     <message>
         <source>An account is written name@domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cuenta se escribe nombre@dominio.</translation>
     </message>
     <message>
         <source>Your account %1 was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado tu cuenta %1.</translation>
     </message>
     <message>
         <source>The name %1 is taken here: you are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre %1 ya está ocupado aquí: eres %2.</translation>
     </message>
     <message>
         <source>You are in %1 as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estás en %1 como %2.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %1 is not written host or host:port.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor del salón %1 no está escrito como host o host:puerto.</translation>
     </message>
     <message>
         <source>Making the account %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando la cuenta %1…</translation>
     </message>
     <message>
         <source>Signing in to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciando sesión en %1…</translation>
     </message>
     <message>
         <source>Entering %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrando en %1…</translation>
     </message>
     <message>
         <source>%1 refused the account %2 or its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rechazado la cuenta %2 o su contraseña.</translation>
     </message>
     <message>
         <source>%1 refused to make the account%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha negado a crear la cuenta%2.</translation>
     </message>
     <message>
         <source>The account %1 exists already: sign in with its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta %1 ya existe: inicia sesión con su contraseña.</translation>
     </message>
     <message>
         <source>The certificate of %1 could not be verified%2: it is refused unless you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido verificar el certificado de %1%2: se rechazará a menos que lo aceptes.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %3 went away%1; trying again in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor del salón %3 se ha desconectado%1; se volverá a intentar dentro de %2 s.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %3 does not answer%1; trying again in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor del salón %3 no responde%1; se volverá a intentar dentro de %2 s.</translation>
     </message>
 </context>
 <context>
     <name>lobby::Tlobby</name>
     <message>
         <source>Kelvoa — Public Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvoa — Salón público</translation>
     </message>
     <message>
         <source>A lobby is a group chat room on any XMPP server, which a community can run (the README says how). Give its room and your account, or a domain that lets you in without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un salón es una sala de chat en grupo en cualquier servidor XMPP, que puede gestionar una comunidad (el README explica cómo). Indica su sala y tu cuenta, o un dominio que te deje entrar sin cuenta.</translation>
     </message>
     <message>
         <source>lobby@conference.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>lobby@conference.example.org</translation>
     </message>
     <message>
         <source>name@example.org, or anon.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre@example.org, o anon.example.org</translation>
     </message>
     <message>
         <source>optional: host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>opcional: host o host:puerto</translation>
     </message>
     <message>
         <source>Room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sala:</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor:</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear cuenta</translation>
     </message>
     <message>
         <source>Accept This Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar este certificado</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar sesión</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfitrión</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished">Jugadores</translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Spys</source>
-        <translation type="unfinished">Espectadores</translation>
+        <translation>Espectadores</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished">Partida</translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privada</translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished">en curso</translation>
+        <translation>en curso</translation>
     </message>
     <message>
         <source>🔒 invite</source>
-        <translation type="unfinished"></translation>
+        <translation>🔒 invitación</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>sin dirección</translation>
     </message>
     <message>
         <source>Say something to the room</source>
-        <translation type="unfinished"></translation>
+        <translation>Di algo a la sala</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Host a Game…</source>
-        <translation type="unfinished">Crear una partida…</translation>
+        <translation>Crear una partida…</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished">Unirse</translation>
+        <translation>Unirse</translation>
     </message>
     <message>
         <source>Invite</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar</translation>
     </message>
     <message>
         <source>Send the person you chose an invite to the game you host</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía a la persona elegida una invitación a la partida que has creado</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazar</translation>
     </message>
     <message>
         <source>Open games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas abiertas:</translation>
     </message>
     <message>
         <source>In the room:</source>
-        <translation type="unfinished"></translation>
+        <translation>En la sala:</translation>
     </message>
     <message>
         <source>Signed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sesión cerrada.</translation>
     </message>
     <message>
         <source> — playing</source>
-        <translation type="unfinished"></translation>
+        <translation> — jugando</translation>
     </message>
     <message>
         <source> — hosting</source>
-        <translation type="unfinished"></translation>
+        <translation> — partida creada</translation>
     </message>
     <message>
         <source> (you)</source>
-        <translation type="unfinished"></translation>
+        <translation> (tú)</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished">esperando</translation>
+        <translation>esperando</translation>
     </message>
     <message>
         <source>directly</source>
-        <translation type="unfinished"></translation>
+        <translation>directo</translation>
     </message>
     <message>
         <source>Give the password of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la contraseña de %1.</translation>
     </message>
     <message>
         <source>No keyring answers: give the password of %1 (it is not kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún llavero responde: indica la contraseña de %1 (no se guarda).</translation>
     </message>
     <message>
         <source>An account to make is written name@domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta que se va a crear se escribe nombre@dominio.</translation>
     </message>
     <message>
         <source>The server is written host or host:port.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor se escribe host o host:puerto.</translation>
     </message>
     <message>
         <source>Certificate %1 accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificado %1 aceptado.</translation>
     </message>
     <message>
         <source>%1&apos;s game is private: ask %1 for an invite.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida de %1 es privada: pide una invitación a %1.</translation>
     </message>
     <message>
         <source>%1&apos;s game gives no address to reach it by.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida de %1 no indica ninguna dirección para llegar a ella.</translation>
     </message>
     <message>
         <source>Connecting to %1&apos;s game directly…</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando directamente con la partida de %1…</translation>
     </message>
     <message>
         <source>No way into %1&apos;s game answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna vía de acceso a la partida de %1 ha respondido.</translation>
     </message>
     <message>
         <source>%1&apos;s game is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida de %1 está completa.</translation>
     </message>
     <message>
         <source>Joining %1&apos;s game at %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniéndote a la partida de %1 en %2…</translation>
     </message>
     <message>
         <source>Choose whom to invite in the list of people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige en la lista de personas a quién invitar.</translation>
     </message>
     <message>
         <source>Host a game first: the invite carries your game&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea primero una partida: la invitación lleva el enlace de tu partida.</translation>
     </message>
     <message>
         <source>Invited %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has invitado a %1.</translation>
     </message>
     <message>
         <source>%1 invites you to a game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 te invita a una partida</translation>
     </message>
     <message>
         <source>Joining %1&apos;s game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Uniéndote a la partida de %1…</translation>
     </message>
 </context>
 <context>
     <name>lobby::XmppConnection</name>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta en %1 s</translation>
     </message>
     <message>
         <source>the server&apos;s address is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>no se conoce la dirección del servidor</translation>
     </message>
 </context>
 <context>

@@ -149,11 +149,11 @@ Aucun routeur entre les deux&#xa0;; un pare-feu doit laisser entrer le port TCP 
     </message>
     <message>
         <source>List this game in the public lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoncer cette partie dans le salon public</translation>
     </message>
     <message>
         <source>Everybody in the lobby&apos;s room sees the game and can join it</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous ceux qui sont dans la salle du salon voient la partie et peuvent la rejoindre</translation>
     </message>
 </context>
 <context>
@@ -271,11 +271,11 @@ Aucun routeur entre les deux&#xa0;; un pare-feu doit laisser entrer le port TCP 
     </message>
     <message>
         <source>Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salon public…</translation>
     </message>
     <message>
         <source>Meet players you do not know yet, and join their games</source>
-        <translation type="unfinished"></translation>
+        <translation>Rencontrez des joueurs que vous ne connaissez pas encore et rejoignez leurs parties</translation>
     </message>
 </context>
 <context>
@@ -885,11 +885,11 @@ Jouer quand même, réfléchir encore, ou voir le meilleur coup&#xa0;?</translat
     </message>
     <message>
         <source>Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salon public…</translation>
     </message>
     <message>
         <source>Set a lobby first: File &gt; Public Lobby…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord un salon&#xa0;: Fichier &gt; Salon public…</translation>
     </message>
 </context>
 <context>
@@ -1103,7 +1103,7 @@ Jouer quand même, réfléchir encore, ou voir le meilleur coup&#xa0;?</translat
     </message>
     <message>
         <source>No lobby program? You do not need it: &quot;Play with Others&quot; then opens the public lobby, where you meet other players, and File &gt; &quot;Host a Game…&quot; in the game&apos;s window hosts a game for others to join.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de programme de salon&#xa0;? Vous n&apos;en avez pas besoin&#xa0;: «&#xa0;Jouer avec d&apos;autres&#xa0;» ouvre alors le salon public, où vous rencontrez d&apos;autres joueurs, et Fichier &gt; «&#xa0;Héberger une partie…&#xa0;» dans la fenêtre du jeu héberge une partie que d&apos;autres peuvent rejoindre.</translation>
     </message>
 </context>
 <context>
@@ -2238,7 +2238,9 @@ Vous n&apos;avez pas besoin du salon pour jouer avec d&apos;autres&#xa0;: Fichie
         <source>
 
 The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet players you do not know yet: a group chat room on an XMPP server that a community runs. Give its room and your account (or a domain that lets you in without one); the window shows who is there, the room&apos;s chat and the open games. Join tries a game&apos;s addresses directly; &quot;Host a Game…&quot; lists your game there for everybody. To open Kelvoa on a lobby link, start it as: kelvoa xmpp:ROOM?join</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Le salon public (Fichier, «&#xa0;Salon public…&#xa0;») est l&apos;endroit où rencontrer des joueurs que vous ne connaissez pas encore&#xa0;: une salle de discussion de groupe sur un serveur XMPP tenu par une communauté. Indiquez sa salle et votre compte (ou un domaine qui vous laisse entrer sans compte)&#xa0;; la fenêtre montre qui est là, le chat de la salle et les parties ouvertes. «&#xa0;Rejoindre&#xa0;» essaie directement les adresses d&apos;une partie&#xa0;; «&#xa0;Héberger une partie…&#xa0;» y annonce votre partie pour tout le monde. Pour ouvrir Kelvoa sur un lien de salon, lancez-le ainsi&#xa0;: kelvoa xmpp:ROOM?join</translation>
     </message>
 </context>
 <context>
@@ -2292,336 +2294,336 @@ The public lobby (File, &quot;Public Lobby…&quot;) is the place to meet player
     <name>lobby::LobbyRoom</name>
     <message>
         <source>The name %1 and its numbered variants are taken in this room.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom %1 et ses variantes numérotées sont déjà pris dans cette salle.</translation>
     </message>
     <message>
         <source>There is no room %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe pas de salle %1.</translation>
     </message>
     <message>
         <source>The room %1 does not exist and cannot be made here.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salle %1 n&apos;existe pas et ne peut pas être créée ici.</translation>
     </message>
     <message>
         <source>The room %1 does not let you in.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salle %1 ne vous laisse pas entrer.</translation>
     </message>
     <message>
         <source>The room %1 is for its members only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salle %1 est réservée à ses membres.</translation>
     </message>
     <message>
         <source>The room %1 is full or closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salle %1 est pleine ou fermée.</translation>
     </message>
     <message>
         <source>The room %1 refused you (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La salle %1 vous a refusé l&apos;entrée (%2).</translation>
     </message>
     <message>
         <source>no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>sans motif</translation>
     </message>
 </context>
 <context>
     <name>lobby::LobbySession</name>
     <message>
         <source>Give the lobby&apos;s room, as room@service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la salle du salon, sous la forme salle@service.</translation>
     </message>
     <message>
         <source>A room is written room@service, e.g. lobby@conference.example.org.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une salle s&apos;écrit salle@service, par exemple lobby@conference.example.org.</translation>
     </message>
     <message>
         <source>Give your account (name@domain), or a domain to sign in without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez votre compte (nom@domaine), ou un domaine pour vous connecter sans compte.</translation>
     </message>
     <message>
         <source>%1 is no domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un domaine.</translation>
     </message>
     <message>
         <source>An account is written name@domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compte s&apos;écrit nom@domaine.</translation>
     </message>
     <message>
         <source>Your account %1 was made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte %1 a été créé.</translation>
     </message>
     <message>
         <source>The name %1 is taken here: you are %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom %1 est déjà pris ici&#xa0;: vous êtes %2.</translation>
     </message>
     <message>
         <source>You are in %1 as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes dans %1 sous le nom %2.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %1 is not written host or host:port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur du salon %1 ne s&apos;écrit pas sous la forme hôte ou hôte:port.</translation>
     </message>
     <message>
         <source>Making the account %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du compte %1…</translation>
     </message>
     <message>
         <source>Signing in to %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1…</translation>
     </message>
     <message>
         <source>Entering %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée dans %1…</translation>
     </message>
     <message>
         <source>%1 refused the account %2 or its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé le compte %2 ou son mot de passe.</translation>
     </message>
     <message>
         <source>%1 refused to make the account%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé de créer le compte%2.</translation>
     </message>
     <message>
         <source>The account %1 exists already: sign in with its password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte %1 existe déjà&#xa0;: connectez-vous avec son mot de passe.</translation>
     </message>
     <message>
         <source>The certificate of %1 could not be verified%2: it is refused unless you accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat de %1 n&apos;a pas pu être vérifié%2&#xa0;: il est refusé tant que vous ne l&apos;acceptez pas.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %3 went away%1; trying again in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au serveur du salon %3 a été perdue%1&#xa0;; nouvel essai dans %2&#xa0;s.</translation>
     </message>
     <message>
         <source>The lobby&apos;s server %3 does not answer%1; trying again in %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur du salon %3 ne répond pas%1&#xa0;; nouvel essai dans %2&#xa0;s.</translation>
     </message>
 </context>
 <context>
     <name>lobby::Tlobby</name>
     <message>
         <source>Kelvoa — Public Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvoa — Salon public</translation>
     </message>
     <message>
         <source>A lobby is a group chat room on any XMPP server, which a community can run (the README says how). Give its room and your account, or a domain that lets you in without one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un salon est une salle de discussion de groupe sur n&apos;importe quel serveur XMPP, qu&apos;une communauté peut tenir (le README explique comment). Indiquez sa salle et votre compte, ou un domaine qui vous laisse entrer sans compte.</translation>
     </message>
     <message>
         <source>lobby@conference.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>lobby@conference.example.org</translation>
     </message>
     <message>
         <source>name@example.org, or anon.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>nom@example.org, ou anon.example.org</translation>
     </message>
     <message>
         <source>optional: host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>facultatif&#xa0;: hôte ou hôte:port</translation>
     </message>
     <message>
         <source>Room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salle&#xa0;:</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur&#xa0;:</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
     <message>
         <source>Accept This Certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter ce certificat</translation>
     </message>
     <message>
         <source>Sign Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se déconnecter</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished">Joueurs</translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Spys</source>
-        <translation type="unfinished">Spectateurs</translation>
+        <translation>Spectateurs</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished">Partie</translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Private</source>
-        <translation type="unfinished"></translation>
+        <translation>Privée</translation>
     </message>
     <message>
         <source>Reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès</translation>
     </message>
     <message>
         <source>running</source>
-        <translation type="unfinished">en cours</translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>🔒 invite</source>
-        <translation type="unfinished"></translation>
+        <translation>🔒 invitation</translation>
     </message>
     <message>
         <source>no address</source>
-        <translation type="unfinished"></translation>
+        <translation>sans adresse</translation>
     </message>
     <message>
         <source>Say something to the room</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez quelque chose à la salle</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Host a Game…</source>
-        <translation type="unfinished">Héberger une partie…</translation>
+        <translation>Héberger une partie…</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished">Rejoindre</translation>
+        <translation>Rejoindre</translation>
     </message>
     <message>
         <source>Invite</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter</translation>
     </message>
     <message>
         <source>Send the person you chose an invite to the game you host</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer à la personne choisie une invitation à la partie que vous hébergez</translation>
     </message>
     <message>
         <source>Decline</source>
-        <translation type="unfinished"></translation>
+        <translation>Refuser</translation>
     </message>
     <message>
         <source>Open games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties ouvertes&#xa0;:</translation>
     </message>
     <message>
         <source>In the room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la salle&#xa0;:</translation>
     </message>
     <message>
         <source>Signed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté.</translation>
     </message>
     <message>
         <source> — playing</source>
-        <translation type="unfinished"></translation>
+        <translation> — en partie</translation>
     </message>
     <message>
         <source> — hosting</source>
-        <translation type="unfinished"></translation>
+        <translation> — héberge une partie</translation>
     </message>
     <message>
         <source> (you)</source>
-        <translation type="unfinished"></translation>
+        <translation> (vous)</translation>
     </message>
     <message>
         <source>waiting</source>
-        <translation type="unfinished">en attente</translation>
+        <translation>en attente</translation>
     </message>
     <message>
         <source>directly</source>
-        <translation type="unfinished"></translation>
+        <translation>direct</translation>
     </message>
     <message>
         <source>Give the password of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez le mot de passe de %1.</translation>
     </message>
     <message>
         <source>No keyring answers: give the password of %1 (it is not kept).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau de clés ne répond&#xa0;: indiquez le mot de passe de %1 (il n&apos;est pas conservé).</translation>
     </message>
     <message>
         <source>An account to make is written name@domain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte à créer s&apos;écrit nom@domaine.</translation>
     </message>
     <message>
         <source>The server is written host or host:port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur s&apos;écrit hôte ou hôte:port.</translation>
     </message>
     <message>
         <source>Certificate %1 accepted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat %1 accepté.</translation>
     </message>
     <message>
         <source>%1&apos;s game is private: ask %1 for an invite.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de %1 est privée&#xa0;: demandez une invitation à %1.</translation>
     </message>
     <message>
         <source>%1&apos;s game gives no address to reach it by.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de %1 n&apos;indique aucune adresse pour la rejoindre.</translation>
     </message>
     <message>
         <source>Connecting to %1&apos;s game directly…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion directe à la partie de %1…</translation>
     </message>
     <message>
         <source>No way into %1&apos;s game answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun accès à la partie de %1 n&apos;a répondu.</translation>
     </message>
     <message>
         <source>%1&apos;s game is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de %1 est complète.</translation>
     </message>
     <message>
         <source>Joining %1&apos;s game at %2…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la partie de %1 sur %2…</translation>
     </message>
     <message>
         <source>Choose whom to invite in the list of people.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez qui inviter dans la liste des personnes.</translation>
     </message>
     <message>
         <source>Host a game first: the invite carries your game&apos;s link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébergez d&apos;abord une partie&#xa0;: l&apos;invitation contient le lien de votre partie.</translation>
     </message>
     <message>
         <source>Invited %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitation envoyée à %1.</translation>
     </message>
     <message>
         <source>%1 invites you to a game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vous invite à une partie</translation>
     </message>
     <message>
         <source>Joining %1&apos;s game…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la partie de %1…</translation>
     </message>
 </context>
 <context>
     <name>lobby::XmppConnection</name>
     <message>
         <source>no answer within %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune réponse en %1&#xa0;s</translation>
     </message>
     <message>
         <source>the server&apos;s address is unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse du serveur est inconnue</translation>
     </message>
 </context>
 <context>
