@@ -74,7 +74,9 @@ public:
     // Lays out the slots and compiles every pair; false when cancelled.
     bool compile(const std::atomic<bool>* cancel, std::atomic<std::uint64_t>& statesDone) {
         const std::vector<std::uint64_t> order = makeOrder();
-        const auto [h1, h2] = g_.layers[0];
+        // Plain names, not a structured binding: the lambdas below capture
+        // them, which not every compiler of C++20 allows for a binding.
+        const int h1 = g_.layers[0].first, h2 = g_.layers[0].second;
         const bool selfMirror = g_.count == 1;
         slotOf_.assign(g_.states, 0);
         std::vector<std::uint64_t> kept; // the order's entries that start a pair
