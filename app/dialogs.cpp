@@ -37,12 +37,3 @@ void MessageBoxDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kelvoa"), text, QMessageBox::Ok, parent);
     box.exec();
 }
-
-bool Dialogs::ask(QWidget*, const QString&, const QString&, const QString&) {
-    return false;
-}
-
-bool MessageBoxDialogs::ask(QWidget* parent, const QString& text, const QString& yes,
-                            const QString& no) {
-    return choose(parent, text, {yes, no}) == 0;
-}

@@ -14,9 +14,6 @@ public:
     // A file to write or read, chosen by the user; empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested);
     virtual QString openFileName(QWidget* parent, const QString& caption);
-    // A question with two answers; true for 'yes'. Unasked (tests), the
-    // answer is 'no'.
-    virtual bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no);
     // A modal question with one button per answer; the index of the one
     // pressed (the last when the box is closed otherwise).
     virtual int choose(QWidget* parent, const QString& text, const QStringList& answers);
@@ -25,5 +22,4 @@ public:
 class MessageBoxDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text) override;
-    bool ask(QWidget* parent, const QString& text, const QString& yes, const QString& no) override;
 };

@@ -199,11 +199,11 @@ void Tchat::kicking(int seat) {
     send(wire::kickhim(myseat, seat));
     // The removed player stays out at his address, but he knows the invite.
     if (inviteCode.isEmpty() || !changeInviteCode) return;
-    if (!dialogs_->ask(this,
-                       tr("The removed player knows this game's invite. Make a new "
-                          "invite, so that the old one lets nobody in any more? "
-                          "Everybody here stays."),
-                       tr("New Invite"), tr("Keep Invite")))
+    if (dialogs_->choose(this,
+                         tr("The removed player knows this game's invite. Make a new "
+                            "invite, so that the old one lets nobody in any more? "
+                            "Everybody here stays."),
+                         {tr("New Invite"), tr("Keep Invite")}) != 0)
         return;
     inviteCode = invite::makeCode();
     changeInviteCode(inviteCode);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "catalogue.h"
 #include "game_finder.h"
 #include "join_probe.h"
 #include "port_mapping.h"
@@ -27,7 +28,8 @@ QString addressProblem(const QString& address);
 class HostGameDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int MaxNameLength = 32;
+    // The host relays no longer name, so the dialogs take none.
+    static constexpr int MaxNameLength = int(wire::MaxNameBytes);
 
     // 'addresses': where others can reach this computer (loopback left out).
     HostGameDialog(const QString& name, const QList<QHostAddress>& addresses,

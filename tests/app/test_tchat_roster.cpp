@@ -18,9 +18,9 @@ public:
     QStringList shown, asked;
     bool answer = false;
     void message(QWidget*, const QString& text) override { shown.append(text); }
-    bool ask(QWidget*, const QString& text, const QString&, const QString&) override {
+    int choose(QWidget*, const QString& text, const QStringList&) override {
         asked.append(text);
-        return answer;
+        return answer ? 0 : 1;
     }
 };
 } // namespace
